@@ -1,0 +1,34 @@
+#pragma once
+
+#include "app/Environment.h"
+#include "app/Folders.h"
+#include "app/MainWindowModel.h"
+
+#include <memory>
+
+namespace selvana {
+
+// One program run: its folders, its windows' models, start-up and closing.
+class Application {
+public:
+    explicit Application(Environment env);
+    ~Application();
+
+    // The start-up sequence; false when the program is to end at once.
+    bool start();
+    // Closing the main window (writes the daily archive).
+    void close();
+
+    MainWindowModel& main() { return *m_main; }
+    const Folders& folders() const { return m_folders; }
+    const Environment& environment() const { return m_env; }
+
+private:
+    void writeDailyArchive();
+
+    Environment m_env;
+    Folders m_folders;
+    std::unique_ptr<MainWindowModel> m_main;
+};
+
+} // namespace selvana

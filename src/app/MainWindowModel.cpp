@@ -1,0 +1,182 @@
+#include "app/MainWindowModel.h"
+
+using namespace Qt::StringLiterals;
+
+namespace selvana {
+
+namespace {
+
+struct PageDef {
+    const char16_t* button;  // caption of its button in bg_jahaci
+    const char16_t* page;    // page name in pc_selvana
+    const char16_t* title;   // the page's title
+};
+
+constexpr PageDef kPages[] = {
+    {u"&Subjekti", u"ts_subjekti", u"Subjekti"},
+    {u"&Nalozi", u"ts_nalog", u"Nalog"},
+    {u"&Akontacije", u"ts_akontacije", u"Akontacije"},
+    {u"Dnevni&ce", u"ts_racun", u"Dnevnice"},
+    {u"P&rijevoz", u"ts_prijevoz", u"Prijevoz"},
+    {u"Os&tali trošak", u"ts_ostali", u"Ostali trošak"},
+    {u"I&zvješće", u"ts_ukupno", u"Izvješće"},
+    {u"Ta&blice", u"ts_tablice_2", u"Tablice"},
+    {u"Posta&vke", u"ts_postavke", u"Postavke"},
+    {u"Izvje&štaji", u"ts_izvjestaji", u"Izvještaji"},
+    {u"", u"ts_tablice", u"Radna stranica"},
+};
+static_assert(std::size(kPages) == MainWindowModel::PageCount);
+
+// The "Prikaži/Sakrij" boxes and the entry panels they show.
+struct PanelSwitch {
+    const char16_t* box;
+    const char16_t* caption;
+    const char16_t* panel;
+};
+
+constexpr PanelSwitch kPanelSwitches[] = {
+    {u"cb_subjekti_panel_polja", u"Dodaj/Obriši", u"pn_subjekti_polja"},
+    {u"cb_panel_akontacije", u"Prikaži/Sakrij polja za unos akontacija", u"pn_akontacije_polja"},
+    {u"cb_pn_dnevnice_polja", u"Prikaži/Sakrij polja za unos dnevnica", u"pn_dnevnice_polja"},
+    {u"cb_pn_prijevoz_polja",
+     u"Prikaži/Sakrij polja za unos troškova prijevoza i izračun udaljenosti", u"pn_prijevoz_polja"},
+};
+
+constexpr int kOtherCostsOpenHeight = 220;
+constexpr int kOtherCostsClosedHeight = 21;
+constexpr int kNumberingPanelHeight = 92;
+constexpr int kDeveloperButton = MainWindowModel::WorkPage;
+
+QString pageButtonName(int index)
+{
+    return index == kDeveloperButton ? u"bt_tab_radni"_s : u"bg_jahaci_"_s + QString::number(index);
+}
+
+} // namespace
+
+MainWindowModel::MainWindowModel(const Environment& env, const Folders& folders)
+    : Form(u"Tfr_selvana"_s, *env.dialogs), m_env(env), m_folders(folders)
+{
+    setCaption(u"Selvana"_s);
+    setStatus(0, u"Info"_s);
+    setStatus(1, u"Akcija"_s);
+    declareShell();
+    declarePanelSwitches();
+    m_settings = std::make_unique<SettingsPage>(*this, m_folders.settingsFile());
+
+    // Order fields this part already serves; the order page declares the rest.
+    add<TextField>(u"nl_2"_s).setCaption(u"Mjesto izrade naloga"_s);
+    auto& fromSettings = add<Button>(u"fcShapeBtn5"_s);
+    fromSettings.setHint(u"Unesi iz postavki"_s);
+    fromSettings.onClick([this] { get<TextField>(u"nl_2").setText(text(u"ed_ps_mjesto")); });
+
+    auto& year = add<NumberField>(u"nl_1"_s, 0);
+    year.setGrouping(false);
+    year.setCaption(u"Godina"_s);
+}
+
+MainWindowModel::~MainWindowModel() = default;
+
+void MainWindowModel::declareShell()
+{
+    add<Panel>(u"pn_buttons"_s);
+    m_pages = &add<PageControl>(u"pc_selvana"_s);
+    for (int i = 0; i < PageCount; ++i) {
+        m_pages->addPage(&add<Panel>(QString::fromUtf16(kPages[i].page), QString::fromUtf16(kPages[i].title)));
+        auto& button = add<Button>(pageButtonName(i), QString::fromUtf16(kPages[i].button));
+        button.onClick([this, i] { bg_jahaciChange(i); });
+    }
+    auto& developer = get<Button>(u"bt_tab_radni");
+    developer.setVisible(false);
+    developer.setEnabled(false);
+
+    add<Panel>(u"pn_ukupno"_s);
+    add<Label>(u"lb_ukupno"_s, u"Ukupni trošak"_s);
+    const std::pair<const char16_t*, const char16_t*> totals[] = {
+        {u"nl_23", u"Troškovi - sveukupno"}, {u"rc_16", u"Isplata"}, {u"rc_17", u"Povrat"}};
+    for (const auto& [name, caption] : totals)
+        add<NumberField>(QString::fromUtf16(name), 2).setCaption(QString::fromUtf16(caption));
+}
+
+void MainWindowModel::declarePanelSwitches()
+{
+    for (const PanelSwitch& s : kPanelSwitches) {
+        auto& panel = add<Panel>(QString::fromUtf16(s.panel));
+        panel.setVisible(false);
+        auto& box = add<CheckBox>(QString::fromUtf16(s.box), QString::fromUtf16(s.caption));
+        box.onChange([&panel, &box] { panel.setVisible(box.isChecked()); });
+    }
+    // The other-costs panel holds its own box, so it folds instead of vanishing.
+    auto& otherCosts = add<Panel>(u"pn_ostali_polja"_s);
+    auto& otherBox = add<CheckBox>(u"cb_pn_ostali_polja"_s, u"Prikaži/Sakrij polja za unos ostalih troškova"_s);
+    otherBox.onChange([&otherCosts, &otherBox] {
+        otherCosts.setHeight(otherBox.isChecked() ? kOtherCostsOpenHeight : kOtherCostsClosedHeight);
+    });
+    add<Panel>(u"pn_brj_nlg"_s);
+}
+
+void MainWindowModel::setBookPagesEnabled(bool enabled)
+{
+    for (int i = Order; i <= OrderReport; ++i)
+        get<Button>(pageButtonName(i)).setEnabled(enabled);
+    get<Button>(pageButtonName(Reports)).setEnabled(enabled);
+}
+
+void MainWindowModel::bg_jahaciChange(int index)
+{
+    m_pages->setIndex(index);
+    get<Panel>(u"pn_ukupno").setVisible(index >= Order && index <= OrderReport);
+    m_pages->scrollToTop();
+}
+
+bool MainWindowModel::start()
+{
+    // 1-3: status, page buttons, panel sizes
+    setStatus(1, u"Odaberite subjekta / Odaberite godinu / Otvorite knjigu naloga"_s);
+    get<Panel>(u"pn_ukupno").setVisible(false);
+    setBookPagesEnabled(false);
+    get<Panel>(u"pn_ostali_polja").setHeight(kOtherCostsClosedHeight);
+    get<Panel>(u"pn_brj_nlg").setHeight(kNumberingPanelHeight);
+    // 4: number and date forms are process-wide (TextForms); the folders are formed.
+    m_folders.createMissing();
+    // 5-6
+    loadSubjects();
+    loadLookupLists();
+    // 7
+    m_settings->load();
+    // 8
+    get<NumberField>(u"nl_1").setValue(clock().today().year());
+    // 9
+    bg_jahaciChange(Subjects);
+    // 10
+    setUpReportKinds();
+    setUpExchangeRateKind();
+    // 11-12
+    showSubjectFieldsWhenEmpty();
+    hideLookupPanels();
+    // 13
+    askExchangeRateUpdate();
+    // 14
+    m_settings->showSubPage(0);
+    loadDravikBase();
+    appendVersionText();
+    // 15
+    return !checkNewVersion();
+}
+
+void MainWindowModel::loadSubjects() {}
+void MainWindowModel::loadLookupLists() {}
+void MainWindowModel::setUpReportKinds() {}
+void MainWindowModel::setUpExchangeRateKind() {}
+void MainWindowModel::showSubjectFieldsWhenEmpty()
+{
+    // No subjects are kept yet: the entry fields are where the user starts.
+    get<CheckBox>(u"cb_subjekti_panel_polja").setChecked(true);
+}
+void MainWindowModel::hideLookupPanels() {}
+void MainWindowModel::askExchangeRateUpdate() {}
+void MainWindowModel::loadDravikBase() {}
+void MainWindowModel::appendVersionText() {}
+bool MainWindowModel::checkNewVersion() { return false; }
+
+} // namespace selvana

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "app/Environment.h"
+#include "app/Folders.h"
+#include "app/SettingsPage.h"
+#include "forms/Form.h"
+
+#include <memory>
+
+namespace selvana {
+
+// Tfr_selvana: the main window's model: page buttons, pages, totals panel, status bar,
+// the settings page, and the start-up sequence.
+class MainWindowModel : public Form {
+    Q_OBJECT
+public:
+    // Page indices of pc_selvana, in the order of the page buttons.
+    enum Page {
+        Subjects, Order, Advances, PerDiems, Transport, OtherCosts, OrderReport,
+        Lists, Settings, Reports, WorkPage, PageCount
+    };
+
+    MainWindowModel(const Environment& env, const Folders& folders);
+    ~MainWindowModel() override;
+
+    // The start-up sequence; false when the program is to end at once.
+    bool start();
+    // The order book is open: every page button but the developer's is usable.
+    void setBookPagesEnabled(bool enabled);
+    void bg_jahaciChange(int index);
+
+    const Folders& folders() const { return m_folders; }
+    Clock& clock() const { return *m_env.clock; }
+
+private:
+    void declareShell();
+    void declarePanelSwitches();
+
+    // Steps of the start-up that later parts of the program fill in.
+    void loadSubjects();
+    void loadLookupLists();
+    void setUpReportKinds();
+    void setUpExchangeRateKind();
+    void showSubjectFieldsWhenEmpty();
+    void hideLookupPanels();
+    void askExchangeRateUpdate();
+    void loadDravikBase();
+    void appendVersionText();
+    bool checkNewVersion(); // true: the user chose to upgrade, the program ends
+
+    Environment m_env;
+    Folders m_folders;
+    std::unique_ptr<SettingsPage> m_settings;
+    PageControl* m_pages = nullptr;
+};
+
+} // namespace selvana

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "forms/Control.h"
+
+namespace selvana {
+
+class CheckBox : public Control {
+    Q_OBJECT
+public:
+    CheckBox(const QString& name, const QString& caption = QString(), QObject* parent = nullptr)
+        : Control(Kind::Check, name, parent)
+    {
+        setCaption(caption);
+    }
+
+    bool isChecked() const { return m_checked; }
+    void setChecked(bool checked)
+    {
+        if (checked == m_checked)
+            return;
+        m_checked = checked;
+        fireChange();
+    }
+
+private:
+    bool m_checked = false;
+};
+
+} // namespace selvana

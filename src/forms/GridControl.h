@@ -1,0 +1,33 @@
+#pragma once
+
+#include "forms/Control.h"
+#include "storage/GridTable.h"
+
+#include <QSet>
+
+namespace selvana {
+
+// A grid on a window: owns its table; the view shows it read-only.
+class GridControl : public Control {
+    Q_OBJECT
+public:
+    GridControl(const QString& name, int cols, int rows, int headerRows = 0, int headerCols = 0,
+                QObject* parent = nullptr);
+
+    GridTable& table() { return m_table; }
+    const GridTable& table() const { return m_table; }
+
+    void setRightAligned(const QSet<int>& columns) { m_rightAligned = columns; }
+    bool isRightAligned(int column) const { return m_rightAligned.contains(column); }
+
+    // The user selects a cell: the row becomes current, then the handler runs.
+    void selectCell(int col, int row);
+    void onSelectCell(std::function<void(int col, int row)> handler) { m_selectHandler = std::move(handler); }
+
+private:
+    GridTable m_table;
+    QSet<int> m_rightAligned;
+    std::function<void(int, int)> m_selectHandler;
+};
+
+} // namespace selvana

@@ -1,0 +1,40 @@
+#include "forms/StorableText.h"
+
+#include "forms/AppError.h"
+
+#include <QStringEncoder>
+
+using namespace Qt::StringLiterals;
+
+namespace selvana::StorableText {
+
+QChar firstUnstorable(const QString& text, bool multiLine)
+{
+    for (const QChar ch : text) {
+        if (ch == u'\t' || ch == u'\b')
+            return ch;
+        if (!multiLine && (ch == u'\r' || ch == u'\n'))
+            return ch;
+        if (ch.unicode() < 0x80)
+            continue;
+        QStringEncoder encoder("windows-1250");
+        encoder.encode(QStringView(&ch, 1));
+        if (encoder.hasError() || ch.isSurrogate())
+            return ch;
+    }
+    return QChar();
+}
+
+void check(const QString& text, bool multiLine)
+{
+    const QChar bad = firstUnstorable(text, multiLine);
+    if (bad.isNull())
+        return;
+    const QString shown = bad == u'\t' ? u"TAB"_s
+                          : (bad == u'\r' || bad == u'\n') ? u"novi red"_s
+                          : bad.unicode() < 0x20 ? u"kontrolni znak"_s
+                                                 : QString(bad);
+    throw AppError(u"Tekst sadrži znak koji se ne može spremiti: %1. Uklonite ga i pokušajte ponovno."_s.arg(shown));
+}
+
+} // namespace selvana::StorableText

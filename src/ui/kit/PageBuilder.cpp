@@ -1,0 +1,163 @@
+#include "ui/kit/PageBuilder.h"
+
+#include "forms/Form.h"
+#include "ui/kit/FormBinder.h"
+#include "ui/kit/NumberEdit.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QTimeEdit>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace selvana {
+
+PageBuilder::PageBuilder(Form& form, QWidget* page) : m_form(form), m_page(page)
+{
+    auto* layout = new QVBoxLayout(page);
+    m_stack.push_back(layout);
+}
+
+QWidget* PageBuilder::createWidget(Form& form, const QString& name, QWidget* parent)
+{
+    Control& control = form.control(name);
+    QWidget* widget = nullptr;
+    switch (control.kind()) {
+    case Control::Kind::Text:
+        if (static_cast<TextField&>(control).isMultiLine()) {
+            auto* memo = new QPlainTextEdit(parent);
+            memo->setTabChangesFocus(true);
+            memo->setFixedHeight(70);
+            widget = memo;
+        } else {
+            widget = new QLineEdit(parent);
+        }
+        break;
+    case Control::Kind::Number: widget = new NumberEdit(parent); break;
+    case Control::Kind::Date: {
+        auto* edit = new QDateEdit(parent);
+        edit->setCalendarPopup(true);
+        widget = edit;
+        break;
+    }
+    case Control::Kind::Time: widget = new QTimeEdit(parent); break;
+    case Control::Kind::Choice: widget = new QComboBox(parent); break;
+    case Control::Kind::Check: widget = new QCheckBox(parent); break;
+    case Control::Kind::Button: widget = new QPushButton(parent); break;
+    case Control::Kind::Label: widget = new QLabel(parent); break;
+    case Control::Kind::Grid: {
+        auto* view = new QTableView(parent);
+        view->verticalHeader()->setVisible(false);
+        view->setMinimumHeight(160);
+        widget = view;
+        break;
+    }
+    case Control::Kind::Radio: {
+        auto* box = new QGroupBox(control.caption(), parent);
+        auto* layout = new QVBoxLayout(box);
+        const QStringList items = static_cast<RadioGroup&>(control).items();
+        for (int i = 0; i < items.size(); ++i) {
+            auto* radio = new QRadioButton(items[i], box);
+            radio->setObjectName(name + u'_' + QString::number(i));
+            layout->addWidget(radio);
+        }
+        widget = box;
+        break;
+    }
+    case Control::Kind::Panel: widget = new QWidget(parent); break;
+    case Control::Kind::Pages: widget = new QWidget(parent); break;
+    }
+    widget->setObjectName(name);
+    return widget;
+}
+
+QFormLayout* PageBuilder::formLayout()
+{
+    if (!m_fields) {
+        m_fields = new QFormLayout;
+        m_fields->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+        m_stack.last()->addLayout(m_fields);
+    }
+    return m_fields;
+}
+
+QWidget* PageBuilder::field(const QString& name)
+{
+    QWidget* widget = createWidget(m_form, name, m_page);
+    auto* label = new QLabel(m_page);
+    label->setProperty(FormBinder::captionProperty(), name);
+    label->setBuddy(widget);
+    formLayout()->addRow(label, widget);
+    return widget;
+}
+
+QWidget* PageBuilder::wide(const QString& name)
+{
+    QWidget* widget = createWidget(m_form, name, m_page);
+    m_fields = nullptr;
+    m_stack.last()->addWidget(widget);
+    return widget;
+}
+
+QList<QWidget*> PageBuilder::row(const QStringList& names)
+{
+    auto* layout = new QHBoxLayout;
+    QList<QWidget*> widgets;
+    for (const QString& name : names) {
+        widgets.push_back(createWidget(m_form, name, m_page));
+        layout->addWidget(widgets.last());
+    }
+    layout->addStretch();
+    m_fields = nullptr;
+    m_stack.last()->addLayout(layout);
+    return widgets;
+}
+
+void PageBuilder::heading(const QString& text)
+{
+    auto* label = new QLabel(text, m_page);
+    QFont font = label->font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * 1.3);
+    label->setFont(font);
+    m_fields = nullptr;
+    m_stack.last()->addWidget(label);
+}
+
+QWidget* PageBuilder::beginPanel(const QString& name)
+{
+    auto* panel = new QWidget(m_page);
+    panel->setObjectName(name);
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_fields = nullptr;
+    m_stack.last()->addWidget(panel);
+    m_stack.push_back(layout);
+    return panel;
+}
+
+void PageBuilder::endPanel()
+{
+    if (m_stack.size() > 1)
+        m_stack.removeLast();
+    m_fields = nullptr;
+}
+
+void PageBuilder::stretch()
+{
+    m_fields = nullptr;
+    m_stack.last()->addStretch();
+}
+
+} // namespace selvana

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "forms/Clock.h"
+#include "forms/Dialogs.h"
+
+#include <QList>
+#include <QStringList>
+
+namespace selvana::test {
+
+// Records every text shown and answers confirmations from a script (OK when none is left).
+class ScriptedDialogs : public Dialogs {
+public:
+    void message(const QString& text) override;
+    bool confirm(const QString& title, const QString& text) override;
+
+    void answer(bool ok) { m_answers.push_back(ok); }
+    QStringList messages;
+    QStringList confirmations; // title + "|" + text
+
+private:
+    QList<bool> m_answers;
+};
+
+class FixedClock : public Clock {
+public:
+    explicit FixedClock(QDateTime now = QDateTime(QDate(2013, 5, 14), QTime(9, 30))) : m_now(now) {}
+    QDateTime now() const override { return m_now; }
+    void set(const QDateTime& now) { m_now = now; }
+
+private:
+    QDateTime m_now;
+};
+
+} // namespace selvana::test
