@@ -3,7 +3,8 @@
 namespace selvana {
 
 Application::Application(Environment env)
-    : m_env(std::move(env)), m_folders(m_env), m_main(std::make_unique<MainWindowModel>(m_env, m_folders))
+    : m_env(std::move(env)), m_folders(m_env), m_deployment(m_env.deploymentFile),
+      m_main(std::make_unique<MainWindowModel>(m_env, m_folders))
 {
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/DeploymentSettings.h"
 #include "app/Environment.h"
 #include "app/Folders.h"
 #include "app/MainWindowModel.h"
@@ -22,12 +23,14 @@ public:
     MainWindowModel& main() { return *m_main; }
     const Folders& folders() const { return m_folders; }
     const Environment& environment() const { return m_env; }
+    const DeploymentSettings& deployment() const { return m_deployment; }
 
 private:
     void writeDailyArchive();
 
     Environment m_env;
     Folders m_folders;
+    DeploymentSettings m_deployment;
     std::unique_ptr<MainWindowModel> m_main;
 };
 

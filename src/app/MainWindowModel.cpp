@@ -1,5 +1,9 @@
 #include "app/MainWindowModel.h"
 
+#include "app/LookupListsPage.h"
+#include "orders/OrderBook.h"
+#include "orders/SubjectsPage.h"
+
 using namespace Qt::StringLiterals;
 
 namespace selvana {
@@ -73,6 +77,10 @@ MainWindowModel::MainWindowModel(const Environment& env, const Folders& folders)
     auto& year = add<NumberField>(u"nl_1"_s, 0);
     year.setGrouping(false);
     year.setCaption(u"Godina"_s);
+
+    m_subjects = std::make_unique<SubjectsPage>(*this);
+    m_lookups = std::make_unique<LookupListsPage>(*this);
+    m_orderBook = std::make_unique<OrderBook>(*this);
 }
 
 MainWindowModel::~MainWindowModel() = default;
@@ -164,18 +172,14 @@ bool MainWindowModel::start()
     return !checkNewVersion();
 }
 
-void MainWindowModel::loadSubjects() {}
-void MainWindowModel::loadLookupLists() {}
+void MainWindowModel::loadSubjects() { m_subjects->load(); }
+void MainWindowModel::loadLookupLists() { m_lookups->load(); }
 void MainWindowModel::setUpReportKinds() {}
 void MainWindowModel::setUpExchangeRateKind() {}
-void MainWindowModel::showSubjectFieldsWhenEmpty()
-{
-    // No subjects are kept yet: the entry fields are where the user starts.
-    get<CheckBox>(u"cb_subjekti_panel_polja").setChecked(true);
-}
-void MainWindowModel::hideLookupPanels() {}
+void MainWindowModel::showSubjectFieldsWhenEmpty() { m_subjects->showFieldsWhenEmpty(); }
+void MainWindowModel::hideLookupPanels() { m_lookups->hidePanels(); }
 void MainWindowModel::askExchangeRateUpdate() {}
-void MainWindowModel::loadDravikBase() {}
+void MainWindowModel::loadDravikBase() { m_subjects->loadBase(); }
 void MainWindowModel::appendVersionText() {}
 bool MainWindowModel::checkNewVersion() { return false; }
 

@@ -9,6 +9,10 @@
 
 namespace selvana {
 
+class LookupListsPage;
+class OrderBook;
+class SubjectsPage;
+
 // Tfr_selvana: the main window's model: page buttons, pages, totals panel, status bar,
 // the settings page, and the start-up sequence.
 class MainWindowModel : public Form {
@@ -29,7 +33,11 @@ public:
     void setBookPagesEnabled(bool enabled);
     void bg_jahaciChange(int index);
 
+    SubjectsPage& subjects() { return *m_subjects; }
+    LookupListsPage& lookups() { return *m_lookups; }
+    OrderBook& orderBook() { return *m_orderBook; }
     const Folders& folders() const { return m_folders; }
+    QString settingsPlace() const { return text(u"ed_ps_mjesto"); }
     Clock& clock() const { return *m_env.clock; }
 
 private:
@@ -51,6 +59,9 @@ private:
     Environment m_env;
     Folders m_folders;
     std::unique_ptr<SettingsPage> m_settings;
+    std::unique_ptr<SubjectsPage> m_subjects;
+    std::unique_ptr<LookupListsPage> m_lookups;
+    std::unique_ptr<OrderBook> m_orderBook;
     PageControl* m_pages = nullptr;
 };
 

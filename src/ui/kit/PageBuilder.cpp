@@ -95,6 +95,11 @@ QFormLayout* PageBuilder::formLayout()
 QWidget* PageBuilder::field(const QString& name)
 {
     QWidget* widget = createWidget(m_form, name, m_page);
+    // Entry fields keep a readable width instead of spanning a wide window.
+    if (qobject_cast<NumberEdit*>(widget))
+        widget->setMaximumWidth(170);
+    else if (qobject_cast<QLineEdit*>(widget) || qobject_cast<QComboBox*>(widget))
+        widget->setMaximumWidth(520);
     auto* label = new QLabel(m_page);
     label->setProperty(FormBinder::captionProperty(), name);
     label->setBuddy(widget);

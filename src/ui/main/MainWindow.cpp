@@ -3,6 +3,7 @@
 #include "app/Application.h"
 #include "ui/kit/FormBinder.h"
 #include "ui/kit/PageBuilder.h"
+#include "ui/main/PageViews.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -88,7 +89,8 @@ QWidget* MainWindow::page(int index, QStackedWidget* stack)
     auto* widget = new QWidget(stack);
     widget->setObjectName(pages[index]->name());
     switch (index) {
-    case MainWindowModel::Subjects: buildSubjectsPage(widget); break;
+    case MainWindowModel::Subjects: buildSubjectsView(m_model, widget); break;
+    case MainWindowModel::Lists: buildListsView(m_model, widget); break;
     case MainWindowModel::Order: buildOrderPage(widget); break;
     case MainWindowModel::Advances:
         buildExpensePage(widget, u"cb_panel_akontacije"_s, u"pn_akontacije_polja"_s);
@@ -114,17 +116,6 @@ QWidget* MainWindow::page(int index, QStackedWidget* stack)
     default: buildEmptyPage(widget); break;
     }
     return widget;
-}
-
-void MainWindow::buildSubjectsPage(QWidget* page)
-{
-    PageBuilder b(m_model, page);
-    b.heading(m_model.get<Panel>(page->objectName()).caption());
-    b.field(u"nl_1"_s);
-    b.wide(u"cb_subjekti_panel_polja"_s);
-    b.beginPanel(u"pn_subjekti_polja"_s);
-    b.endPanel();
-    b.stretch();
 }
 
 void MainWindow::buildOrderPage(QWidget* page)

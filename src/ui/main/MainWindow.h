@@ -27,7 +27,6 @@ private:
     QWidget* buildTotals();
     void buildStatusBar();
     QWidget* page(int index, QStackedWidget* stack);
-    void buildSubjectsPage(QWidget* page);
     void buildOrderPage(QWidget* page);
     void buildExpensePage(QWidget* page, const QString& box, const QString& panel);
     void buildSettingsPage(QWidget* page);
