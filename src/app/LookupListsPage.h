@@ -1,6 +1,12 @@
 #pragma once
 
+#include "storage/LookupList.h"
+
+#include <QList>
 #include <QString>
+#include <QStringList>
+
+#include <vector>
 
 namespace selvana {
 
@@ -22,8 +28,47 @@ public:
     // A typed value not yet in the list becomes a record of its own (key column only).
     void autoAdd(List list, const QString& text);
 
+    LookupList& list(List list) { return m_lists[list]; }
+    // The list whose key ("strFilePutnici", ...) is given; ListCount when there is none.
+    static List listByKey(const QString& key);
+
+    // What a view lays out for a list: its panel holds the selection list, the entry fields,
+    // the buttons and the table.
+    struct PanelNames {
+        QString panel;
+        QString selection;
+        QStringList fields;
+        QStringList buttons;
+        QString table;
+    };
+    static PanelNames panelNames(List list);
+    // The lists in the order of the chooser cb_tablice_odabir_1.
+    static QList<List> chooserOrder();
+
+    // The buttons of a list's panel and its selection list.
+    void add(List list);
+    void save(List list);
+    void remove(List list);
+    void select(List list, const QString& key);
+
 private:
+    void declareList(List list);
+    void declareChooser();
+    void declareNalogChoices();
+    void loadCountriesWorkbook();
+    void chooseWorkbookCountry();
+    void showPanel(List list);
+    // The distances window comes with its own part; until then its entries do nothing.
+    void openDistancesWindow(int page);
+
+    void refillChoiceLists(List list);
+    void writeRecord(List list);
+    void showRecord(List list, int row);
+    void clearEntryFields(List list);
+    QString key(List list) const;
+
     MainWindowModel& m_main;
+    std::vector<LookupList> m_lists;
 };
 
 } // namespace selvana

@@ -1,7 +1,9 @@
 #include "app/MainWindowModel.h"
 
 #include "app/LookupListsPage.h"
+#include "expenses/ExpenseSheets.h"
 #include "orders/OrderBook.h"
+#include "orders/OrderPage.h"
 #include "orders/SubjectsPage.h"
 
 using namespace Qt::StringLiterals;
@@ -68,19 +70,15 @@ MainWindowModel::MainWindowModel(const Environment& env, const Folders& folders)
     declarePanelSwitches();
     m_settings = std::make_unique<SettingsPage>(*this, m_folders.settingsFile());
 
-    // Order fields this part already serves; the order page declares the rest.
-    add<TextField>(u"nl_2"_s).setCaption(u"Mjesto izrade naloga"_s);
-    auto& fromSettings = add<Button>(u"fcShapeBtn5"_s);
-    fromSettings.setHint(u"Unesi iz postavki"_s);
-    fromSettings.onClick([this] { get<TextField>(u"nl_2").setText(text(u"ed_ps_mjesto")); });
-
     auto& year = add<NumberField>(u"nl_1"_s, 0);
     year.setGrouping(false);
     year.setCaption(u"Godina"_s);
 
     m_subjects = std::make_unique<SubjectsPage>(*this);
     m_lookups = std::make_unique<LookupListsPage>(*this);
-    m_orderBook = std::make_unique<OrderBook>(*this);
+    m_sheets = std::make_unique<ExpenseSheets>(*this);
+    m_orderPage = std::make_unique<OrderPage>(*this, *m_sheets);
+    m_orderBook = std::make_unique<OrderBook>(*this, *m_orderPage);
 }
 
 MainWindowModel::~MainWindowModel() = default;

@@ -9,8 +9,10 @@
 
 namespace selvana {
 
+class ExpenseSheets;
 class LookupListsPage;
 class OrderBook;
+class OrderPage;
 class SubjectsPage;
 
 // Tfr_selvana: the main window's model: page buttons, pages, totals panel, status bar,
@@ -36,6 +38,8 @@ public:
     SubjectsPage& subjects() { return *m_subjects; }
     LookupListsPage& lookups() { return *m_lookups; }
     OrderBook& orderBook() { return *m_orderBook; }
+    OrderPage& orderPage() { return *m_orderPage; }
+    ExpenseSheets& sheets() { return *m_sheets; }
     const Folders& folders() const { return m_folders; }
     QString settingsPlace() const { return text(u"ed_ps_mjesto"); }
     Clock& clock() const { return *m_env.clock; }
@@ -61,6 +65,8 @@ private:
     std::unique_ptr<SettingsPage> m_settings;
     std::unique_ptr<SubjectsPage> m_subjects;
     std::unique_ptr<LookupListsPage> m_lookups;
+    std::unique_ptr<ExpenseSheets> m_sheets;
+    std::unique_ptr<OrderPage> m_orderPage;
     std::unique_ptr<OrderBook> m_orderBook;
     PageControl* m_pages = nullptr;
 };

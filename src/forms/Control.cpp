@@ -46,6 +46,12 @@ void Control::leave()
         m_leave();
 }
 
+void Control::enter()
+{
+    if (m_enter)
+        m_enter();
+}
+
 void Control::fireChange()
 {
     emit valueChanged();

@@ -35,6 +35,9 @@ public:
     // What happens when the focus leaves the control.
     void onLeave(std::function<void()> handler) { m_leave = std::move(handler); }
     void leave();
+    // What happens when the control receives the focus.
+    void onEnter(std::function<void()> handler) { m_enter = std::move(handler); }
+    void enter();
 
 signals:
     void valueChanged();  // the shown value changed: the view refreshes it
@@ -51,6 +54,7 @@ private:
     QString m_hint;
     std::vector<std::function<void()>> m_rules;
     std::function<void()> m_leave;
+    std::function<void()> m_enter;
 };
 
 } // namespace selvana

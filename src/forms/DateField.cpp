@@ -12,7 +12,7 @@ DateField::DateField(const QString& name, QObject* parent) : Control(Kind::Date,
 void DateField::setDate(const QDate& date)
 {
     const QDate next = date.isValid() ? date : QDate();
-    if (next == m_date)
+    if (next == m_date && !m_alwaysNotify)
         return;
     m_date = next;
     fireChange();

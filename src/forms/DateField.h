@@ -18,7 +18,12 @@ public:
     // Throws AppError for a text that is no date.
     void setText(const QString& text);
 
+    // A picker: every pick is an event, even of the value it already shows.
+    void setAlwaysNotify(bool always) { m_alwaysNotify = always; }
+    bool alwaysNotifies() const { return m_alwaysNotify; }
+
 private:
+    bool m_alwaysNotify = false;
     QDate m_date;
 };
 

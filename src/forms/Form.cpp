@@ -184,6 +184,12 @@ void Form::leave(QStringView name)
     guard([&] { c.leave(); });
 }
 
+void Form::enter(QStringView name)
+{
+    Control& c = control(name);
+    guard([&] { c.enter(); });
+}
+
 void Form::selectCell(QStringView table, int col, int row)
 {
     auto& grid = get<GridControl>(table);

@@ -43,6 +43,7 @@ public:
     void choose(QStringView name, const QString& text);
     void click(QStringView name);
     void leave(QStringView name);
+    void enter(QStringView name); // the focus reaches a control
     void selectCell(QStringView table, int col, int row);
     bool isEnabled(QStringView name) const;
     bool isVisible(QStringView name) const;

@@ -3,6 +3,7 @@
 #include "forms/AppError.h"
 #include "forms/TextForms.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace selvana {
@@ -16,6 +17,8 @@ void NumberField::setValue(double value)
 {
     if (!std::isfinite(value))
         throw AppError(TextForms::floatMessage(QString::number(value)));
+    if (m_ranged)
+        value = std::clamp(value, m_min, m_max);
     const double rounded = TextForms::roundTo(value, m_decimals);
     if (rounded == m_value)
         return;
@@ -23,11 +26,26 @@ void NumberField::setValue(double value)
     fireChange();
 }
 
+void NumberField::setRange(double min, double max)
+{
+    m_ranged = true;
+    m_min = std::min(min, max);
+    m_max = std::max(min, max);
+    setValue(m_value);
+}
+
 QString NumberField::text() const
 {
     if (m_zeroEmpty && m_value == 0.0)
         return QString();
-    return TextForms::formatNumber(m_value, m_decimals, m_grouping);
+    QString text = TextForms::formatNumber(m_value, m_decimals, m_grouping);
+    if (m_dropZeros && text.contains(u',')) {
+        while (text.endsWith(u'0'))
+            text.chop(1);
+        if (text.endsWith(u','))
+            text.chop(1);
+    }
+    return text;
 }
 
 void NumberField::setText(const QString& text)

@@ -21,17 +21,26 @@ public:
     void setDecimals(int decimals) { m_decimals = decimals; }
     bool grouping() const { return m_grouping; }
     void setGrouping(bool grouping) { m_grouping = grouping; }
+    // Decimals up to decimals(), trailing zeros left out ("7,5" rather than "7,500000").
+    bool dropsTrailingZeros() const { return m_dropZeros; }
+    void setDropTrailingZeros(bool drop) { m_dropZeros = drop; }
     bool zeroShownEmpty() const { return m_zeroEmpty; }
     void setZeroShownEmpty(bool zeroEmpty) { m_zeroEmpty = zeroEmpty; }
     bool isReadOnly() const { return m_readOnly; }
     void setReadOnly(bool readOnly) { m_readOnly = readOnly; }
+    // Values outside [min, max] are brought to the nearer bound, the current one too.
+    void setRange(double min, double max);
 
 private:
     double m_value = 0.0;
     int m_decimals;
     bool m_grouping = true;
     bool m_zeroEmpty = false;
+    bool m_dropZeros = false;
     bool m_readOnly = false;
+    bool m_ranged = false;
+    double m_min = 0.0;
+    double m_max = 0.0;
 };
 
 } // namespace selvana

@@ -13,7 +13,7 @@ void TimeField::setTime(const QTime& time)
 {
     // Pickers work in whole minutes.
     const QTime next = time.isValid() ? QTime(time.hour(), time.minute()) : QTime(0, 0);
-    if (next == m_time)
+    if (next == m_time && !m_alwaysNotify)
         return;
     m_time = next;
     fireChange();

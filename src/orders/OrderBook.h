@@ -6,19 +6,51 @@ namespace selvana {
 
 class GridTable;
 class MainWindowModel;
+class OrderPage;
 
 // The book of one subject and year: sg_nalozi and sg_obracun kept row for row, numbering,
 // adding, deleting, saving, moving between orders, the two order lists, renumbering.
 class OrderBook {
 public:
-    explicit OrderBook(MainWindowModel& main);
+    OrderBook(MainWindowModel& main, OrderPage& page);
 
     void open(); // bt_otv_knj_nlgClick
+    bool isOpen() const { return !m_subject.isEmpty(); }
+    QString ordersFile() const;
+    QString settlementsFile() const;
+
+    void add(bool copy);        // "&Dodaj" (empty) and "Doda&j" (a copy of the shown order)
+    void SaveOrder();           // WriteOrder, then both files
+    void remove();              // "&Obriši"
+    void moveTo(const QString& number);
+    void goToRow(int row);      // first, last, previous, next
+    void renumber();            // "OK" beside "Stari broj" and "Novi broj"
+    void insertNumber();        // "Ubaci"
+
+    int largestNumber() const;  // 0 in an empty book
+    void info();                // the information line in status panel 0
+    void rebuildLists();
+    QString totalsCaption() const;
+
     GridTable& orders();
     GridTable& settlements();
 
 private:
+    void declare();
+    void onNumberChanged();
+    void clearPage();
+    void saveFiles();
+    void afterRowsChanged(const QString& number);
+    void emptyListTexts();
+    bool hasNumber(const QString& number) const;
+    void updateTotalsCaption();
+
     MainWindowModel& m_main;
+    OrderPage& m_page;
+    QString m_subject; // remembered at opening, used for every save
+    QString m_year;
+    bool m_adding = false;
+    bool m_showing = false;
 };
 
 } // namespace selvana

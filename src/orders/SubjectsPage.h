@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace selvana {
 
+class ChoiceList;
 class GridTable;
 class MainWindowModel;
 
@@ -11,6 +13,8 @@ class MainWindowModel;
 // the year field's rule and filling from the Dravik subject base.
 class SubjectsPage {
 public:
+    static constexpr int kColumns = 9;
+
     explicit SubjectsPage(MainWindowModel& main);
 
     // Start-up: subjects.txt into sg_subjekti and the choice list, the first subject current.
@@ -24,8 +28,24 @@ public:
     QString currentNumber() const; // column 0 of the current row
     QString currentName() const;   // column 1 of the current row
     GridTable& table();
+    QString tableFile() const;
+
+    // The actions of the page's controls.
+    void subjectChosen(); // cb_subjektiChange
+    void add();           // fcShapeBtn24Click
+    void save();          // fcShapeBtn26Click
+    void remove();        // fcShapeBtn25Click
+    void baseChosen();    // cb_bazaChange
 
 private:
+    void declareEntryFields();
+    void fillChoiceList();
+    void chooseEntry(int index);
+    void saveCurrentRow();
+    void setFields(const QStringList& texts); // the eight fields, in table column order
+    QStringList subjectFiles(const QString& number) const;
+    ChoiceList& subjectList() const;
+
     MainWindowModel& m_main;
 };
 

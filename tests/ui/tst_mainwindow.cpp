@@ -1,5 +1,6 @@
 #include "TempDataFolder.h"
 #include "app/Application.h"
+#include "ui/kit/KeyNavigator.h"
 #include "ui/kit/NumberEdit.h"
 #include "ui/main/MainWindow.h"
 
@@ -34,6 +35,7 @@ class MainWindowTest : public QObject {
 private slots:
     void settingsSavedFromTheRealWindow();
     void numberEditTyping();
+    void enterAndArrowsMoveFocus();
 };
 
 void MainWindowTest::settingsSavedFromTheRealWindow()
@@ -78,6 +80,31 @@ void MainWindowTest::numberEditTyping()
     QCOMPARE(edit.text(), u"-12,56"_s); // letters refused, "." became ",", third decimal refused
     QTest::keyClicks(&edit, u"-,"_s);
     QCOMPARE(edit.text(), u"-12,56"_s);
+}
+
+void MainWindowTest::enterAndArrowsMoveFocus()
+{
+    test::TempDataFolder tmp;
+    Application app(tmp.environment());
+    MainWindow window(app);
+    KeyNavigator navigator;
+    qApp->installEventFilter(&navigator);
+    app.start();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    app.main().click(u"bg_jahaci_8");
+    auto* place = window.findChild<QLineEdit*>(u"ed_ps_mjesto"_s);
+    auto* base = window.findChild<QLineEdit*>(u"ed_pst_lokacija_baze"_s);
+    window.activateWindow();
+    place->setFocus();
+    QTRY_VERIFY(place->hasFocus());
+    QTest::keyClick(place, Qt::Key_Return);
+    QTRY_VERIFY(base->hasFocus());
+    QTest::keyClick(base, Qt::Key_Up);
+    QTRY_VERIFY(place->hasFocus());
+    QTest::keyClick(place, Qt::Key_Down);
+    QTRY_VERIFY(base->hasFocus());
+    qApp->removeEventFilter(&navigator);
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -6,6 +6,8 @@
 #include "ui/kit/NumberEdit.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -16,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QTableView>
 #include <QTimeEdit>
 
@@ -31,6 +34,20 @@ const char* const kBoundName = "selvanaControl";
 // Memo widgets use "\n"; the stored texts use CR LF.
 QString toModelLines(QString text) { return text.replace(u"\n"_s, u"\r\n"_s); }
 QString toViewLines(QString text) { return text.replace(u"\r\n"_s, u"\n"_s); }
+
+// A drop-down opens as wide as its longest entry, with room for the scroll bar.
+void fitDropDownWidth(QComboBox* combo)
+{
+    if (combo->count() == 0)
+        return;
+    const QFontMetrics metrics(combo->view()->font());
+    int longest = 0;
+    for (int i = 0; i < combo->count(); ++i)
+        longest = std::max(longest, metrics.horizontalAdvance(combo->itemText(i)));
+    const QStyle* style = combo->style();
+    combo->view()->setMinimumWidth(longest + style->pixelMetric(QStyle::PM_ScrollBarSliderMin)
+                                   + style->pixelMetric(QStyle::PM_ScrollBarExtent));
+}
 
 // Runs a model-to-view refresh unless the change came from this very widget.
 class Echo {
@@ -98,10 +115,14 @@ void FormBinder::bindCaptionLabel(QWidget* widget, const QString& controlName)
 
 bool FormBinder::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::FocusOut) {
+    if (event->type() == QEvent::FocusOut || event->type() == QEvent::FocusIn) {
         const QString name = watched->objectName();
-        if (m_form.has(name))
-            m_form.leave(name);
+        if (m_form.has(name)) {
+            if (event->type() == QEvent::FocusOut)
+                m_form.leave(name);
+            else
+                m_form.enter(name);
+        }
     }
     return false;
 }
@@ -193,6 +214,13 @@ void FormBinder::bindWidget(QWidget* widget)
         connect(edit, &QDateEdit::dateChanged, edit, [edit, &form, name](const QDate& date) {
             form.setDate(name, date == edit->minimumDate() ? QDate() : date);
         });
+        // Picking the date a picker already shows is a choice too.
+        if (field.alwaysNotifies() && edit->calendarWidget())
+            connect(edit->calendarWidget(), &QCalendarWidget::clicked, edit,
+                    [edit, &form, name](const QDate& date) {
+                        if (date == edit->date())
+                            form.setDate(name, date);
+                    });
         break;
     }
     case Control::Kind::Time: {
@@ -237,6 +265,7 @@ void FormBinder::bindWidget(QWidget* widget)
                 combo->clear();
                 combo->addItems(list.texts());
             }
+            fitDropDownWidth(combo);
             showText();
         };
         showEntries();

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+
+namespace selvana {
+
+class ExpenseSheets;
+class MainWindowModel;
+
+// The order shown on the "Nalog" page, its report fields and settlement fields: the two
+// transfers between the page and the order-book rows, and the trip timing.
+class OrderPage {
+public:
+    explicit OrderPage(MainWindowModel& main, ExpenseSheets& sheets);
+
+    // Page to the current rows of sg_nalozi and sg_obracun.
+    void WriteOrder();
+    // The current rows to the page.
+    void ShowOrder();
+    void ClearOrderFields();
+    void ClearSettlement();
+
+    // SpeedButton3: days and hours of the trip from departure and return.
+    void computeTrip();
+    // The domestic per diems of a trip of so many hours.
+    static double domesticPerDiems(double hours);
+
+    // Set while an order is being moved to: date changes do not reset days and hours.
+    void setTripResetSuppressed(bool suppressed) { m_suppressTripReset = suppressed; }
+
+    // Multi-line texts on one line: non-empty lines joined by two backslashes.
+    static QString joinLines(const QString& text);
+    static QString splitLines(const QString& cell);
+
+private:
+    void declareOrderFields();
+    void declareSettlementFields();
+    void declareTripControls();
+    void resetTrip();
+
+    MainWindowModel& m_main;
+    ExpenseSheets& m_sheets;
+    bool m_suppressTripReset = true;
+};
+
+} // namespace selvana

@@ -1,0 +1,92 @@
+#include "TempDataFolder.h"
+#include "app/Application.h"
+#include "storage/GridTable.h"
+#include "ui/main/MainWindow.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTest>
+
+using namespace selvana;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Types text as key presses, letters beyond ASCII included.
+void typeText(QWidget* widget, const QString& text)
+{
+    for (const QChar ch : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QCoreApplication::sendEvent(widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QCoreApplication::sendEvent(widget, &release);
+    }
+}
+
+template <class T> T* child(QWidget& window, const QString& name)
+{
+    auto* widget = window.findChild<T*>(name);
+    if (!widget)
+        qFatal("no widget %s", qPrintable(name));
+    return widget;
+}
+
+} // namespace
+
+class SubjectsUiTest : public QObject {
+    Q_OBJECT
+private slots:
+    void addAndSaveInTheWindow();
+};
+
+void SubjectsUiTest::addAndSaveInTheWindow()
+{
+    test::TempDataFolder tmp;
+    Application app(tmp.environment());
+    MainWindow window(app);
+    QVERIFY(app.start());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    QTest::mouseClick(child<QPushButton>(window, u"bg_jahaci_0"_s), Qt::LeftButton);
+    QCOMPARE(child<QStackedWidget>(window, u"pc_selvana"_s)->currentWidget()->objectName(), u"ts_subjekti"_s);
+    auto* panel = child<QWidget>(window, u"pn_subjekti_polja"_s);
+    if (!panel->isVisible())
+        QTest::mouseClick(child<QCheckBox>(window, u"cb_subjekti_panel_polja"_s), Qt::LeftButton);
+    QVERIFY(panel->isVisible());
+
+    auto* name = child<QLineEdit>(window, u"ed_sb_naziv"_s);
+    name->setFocus();
+    typeText(name, u"Čistoća d.o.o."_s);
+    auto* oib = child<QLineEdit>(window, u"ed_sb_oib"_s);
+    oib->setFocus();
+    typeText(oib, u"123456789012"_s);
+    QCOMPARE(oib->text(), u"12345678901"_s);
+
+    QTest::mouseClick(child<QPushButton>(window, u"fcShapeBtn24"_s), Qt::LeftButton);
+    auto* subjects = child<QComboBox>(window, u"cb_subjekti"_s);
+    QCOMPARE(subjects->currentText(), u"Čistoća d.o.o."_s);
+    QCOMPARE(window.windowTitle(), u"Rovar irorov <Čistoća d.o.o.>"_s);
+
+    name->setFocus();
+    name->selectAll();
+    typeText(name, u"Čistoća Zadar d.o.o."_s);
+    QTest::mouseClick(child<QPushButton>(window, u"fcShapeBtn26"_s), Qt::LeftButton);
+    QVERIFY(tmp.dialogs.messages.isEmpty());
+
+    GridTable stored(9, 1);
+    stored.LoadFromTableFile(tmp.dataFolder() + u"subjekti.txt"_s);
+    QCOMPARE(stored.rowCount(), 1);
+    QCOMPARE(stored.cell(0, 0), u"100"_s);
+    QCOMPARE(stored.cell(1, 0), u"Čistoća Zadar d.o.o."_s);
+    QCOMPARE(stored.cell(4, 0), u"12345678901"_s);
+    QCOMPARE(subjects->count(), 1);
+    QCOMPARE(subjects->currentText(), u"Čistoća Zadar d.o.o."_s);
+}
+
+QTEST_MAIN(SubjectsUiTest)
+#include "tst_subjects_ui.moc"
