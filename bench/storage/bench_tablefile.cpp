@@ -74,10 +74,13 @@ GridTable settlementBook()
     return book;
 }
 
-double medianMs(const std::function<void()>& run)
+// prepare runs untimed before each run, as the program empties a table before loading it.
+double medianMs(const std::function<void()>& run, const std::function<void()>& prepare = {})
 {
     std::vector<double> times;
     for (int i = 0; i < kRuns; ++i) {
+        if (prepare)
+            prepare();
         QElapsedTimer timer;
         timer.start();
         run();
@@ -106,12 +109,9 @@ int main(int argc, char** argv)
             qFatal("raw write failed");
     });
 
-    bool same = true;
-    const double load = medianMs([&] {
-        GridTable loaded(kCols, 1);
-        loaded.LoadFromTableFile(tablePath);
-        same = same && loaded.cell(kCols - 1, kRows - 1) == book.cell(kCols - 1, kRows - 1);
-    });
+    GridTable loaded(kCols, 1);
+    const double load = medianMs([&] { loaded.LoadFromTableFile(tablePath); }, [&] { loaded.ResetRows(1); });
+    const bool same = encodeTableFile(loaded) == bytes;
     const double rawRead = medianMs([&] {
         QFile file(rawPath);
         if (!file.open(QIODevice::ReadOnly) || file.readAll().size() != bytes.size())

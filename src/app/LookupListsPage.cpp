@@ -6,6 +6,7 @@
 #include <QFile>
 
 #include <array>
+#include <iterator>
 
 using namespace Qt::StringLiterals;
 

@@ -76,15 +76,15 @@ void OrderBook::declare()
     m_main.get<Button>(u"bg_nalozi_1fcShapeBtn2").onClick([this] { remove(); });
     m_main.get<Button>(u"bg_nalozi_1fcShapeBtn3").onClick([this] { SaveOrder(); });
 
-    auto nav = [this](const QString& name, const QString& hint, auto rowOf) {
-        auto& b = m_main.add<Button>(name);
+    auto nav = [this](const QString& name, const QString& caption, const QString& hint, auto rowOf) {
+        auto& b = m_main.add<Button>(name, caption);
         b.setHint(hint);
         b.onClick([this, rowOf] { goToRow(rowOf(orders())); });
     };
-    nav(u"fcShapeBtn7"_s, u"Idi na prvi nalog"_s, [](GridTable&) { return 0; });
-    nav(u"fcShapeBtn8"_s, u"Idi na zadnji nalog"_s, [](GridTable& t) { return t.rowCount() - 1; });
-    nav(u"fcShapeBtn9"_s, u"Idi na prethodni nalog"_s, [](GridTable& t) { return std::max(0, t.currentRow() - 1); });
-    nav(u"fcShapeBtn10"_s, u"Idi na sljedeći nalog"_s,
+    nav(u"fcShapeBtn7"_s, u"|<"_s, u"Idi na prvi nalog"_s, [](GridTable&) { return 0; });
+    nav(u"fcShapeBtn8"_s, u">|"_s, u"Idi na zadnji nalog"_s, [](GridTable& t) { return t.rowCount() - 1; });
+    nav(u"fcShapeBtn9"_s, u"<<"_s, u"Idi na prethodni nalog"_s, [](GridTable& t) { return std::max(0, t.currentRow() - 1); });
+    nav(u"fcShapeBtn10"_s, u">>"_s, u"Idi na sljedeći nalog"_s,
         [](GridTable& t) { return std::min(t.rowCount() - 1, t.currentRow() + 1); });
 
     auto& correction = m_main.add<CheckBox>(u"cb_korekcija"_s, u"Ispravak"_s);

@@ -132,7 +132,7 @@ void OrderPage::declareOrderFields()
         field.onLeave([this, &field, list = list] { m_main.lookups().autoAdd(list, field.text()); });
     }
     auto fromSettings = [this](const QString& button, const QString& target) {
-        auto& b = m_main.add<Button>(button);
+        auto& b = m_main.add<Button>(button, u"Iz postavki"_s);
         b.setHint(u"Unesi iz postavki"_s);
         b.onClick([this, target] { m_main.get<TextField>(target).setText(m_main.settingsPlace()); });
     };
@@ -145,6 +145,7 @@ void OrderPage::declareSettlementFields()
     for (const FieldDef& def : kSettlementFields)
         declare(m_main, def);
     m_main.get<NumberField>(u"rc_20").setGrouping(false);
+    m_main.get<NumberField>(u"rc_2").setGrouping(true); // ",0": 1.234
 }
 
 void OrderPage::declareTripControls()
@@ -174,6 +175,7 @@ void OrderPage::declareTripControls()
         m_main.get<TextField>(name).onChange([this] { resetTrip(); });
 
     auto& perDiems = m_main.add<NumberField>(u"ce_br_dnevnica"_s, 1);
+    perDiems.setCaption(u"Broj dnevnica"_s);
     perDiems.setReadOnly(true);
     auto& hours = m_main.get<NumberField>(u"rc_20");
     hours.onChange([&hours, &perDiems] {
@@ -181,7 +183,7 @@ void OrderPage::declareTripControls()
             perDiems.setValue(domesticPerDiems(hours.value()));
     });
 
-    auto& clearDeparture = m_main.add<Button>(u"SpeedButton2"_s);
+    auto& clearDeparture = m_main.add<Button>(u"SpeedButton2"_s, u"Obriši"_s);
     clearDeparture.setHint(u"Obriši datum i vrijeme polaska"_s);
     clearDeparture.onClick([this] {
         m_main.get<TextField>(u"nl_7").setText(QString());
@@ -189,13 +191,13 @@ void OrderPage::declareTripControls()
         m_main.get<NumberField>(u"nl_10").setValue(0);
         m_main.get<NumberField>(u"rc_20").setValue(0);
     });
-    auto& clearReturn = m_main.add<Button>(u"SpeedButton1"_s);
+    auto& clearReturn = m_main.add<Button>(u"SpeedButton1"_s, u"Obriši"_s);
     clearReturn.setHint(u"Obriši datum i vrijeme dolaska"_s);
     clearReturn.onClick([this] {
         m_main.get<TextField>(u"rc_4").setText(QString());
         m_main.get<TextField>(u"rc_6").setText(QString());
     });
-    auto& compute = m_main.add<Button>(u"SpeedButton3"_s);
+    auto& compute = m_main.add<Button>(u"SpeedButton3"_s, u"Izračunaj"_s);
     compute.setHint(u"Izračunaj ukupan broj dana i sati"_s);
     compute.onClick([this] { computeTrip(); });
 }

@@ -92,18 +92,56 @@ QFormLayout* PageBuilder::formLayout()
     return m_fields;
 }
 
+namespace {
+
+// Entry fields keep a readable width instead of spanning a wide window.
+void limitWidth(QWidget* widget)
+{
+    if (qobject_cast<NumberEdit*>(widget))
+        widget->setMaximumWidth(170);
+    else if (qobject_cast<QDateTimeEdit*>(widget))
+        widget->setMaximumWidth(130);
+    else if (qobject_cast<QLineEdit*>(widget) || qobject_cast<QComboBox*>(widget))
+        widget->setMaximumWidth(520);
+}
+
+QLabel* captionLabel(const QString& name, QWidget* buddy, QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setProperty(FormBinder::captionProperty(), name);
+    label->setBuddy(buddy);
+    return label;
+}
+
+} // namespace
+
 QWidget* PageBuilder::field(const QString& name)
 {
     QWidget* widget = createWidget(m_form, name, m_page);
-    // Entry fields keep a readable width instead of spanning a wide window.
-    if (qobject_cast<NumberEdit*>(widget))
-        widget->setMaximumWidth(170);
-    else if (qobject_cast<QLineEdit*>(widget) || qobject_cast<QComboBox*>(widget))
-        widget->setMaximumWidth(520);
-    auto* label = new QLabel(m_page);
-    label->setProperty(FormBinder::captionProperty(), name);
-    label->setBuddy(widget);
-    formLayout()->addRow(label, widget);
+    limitWidth(widget);
+    formLayout()->addRow(captionLabel(name, widget, m_page), widget);
+    return widget;
+}
+
+QWidget* PageBuilder::fieldWith(const QString& name, const QStringList& companions)
+{
+    QWidget* widget = createWidget(m_form, name, m_page);
+    limitWidth(widget);
+    auto* line = new QHBoxLayout;
+    line->setContentsMargins(0, 0, 0, 0);
+    line->addWidget(widget);
+    for (const QString& companion : companions) {
+        if (!m_form.has(companion))
+            continue;
+        QWidget* extra = createWidget(m_form, companion, m_page);
+        limitWidth(extra);
+        const Control& control = m_form.control(companion);
+        if (!control.caption().isEmpty() && control.kind() != Control::Kind::Button)
+            line->addWidget(captionLabel(companion, extra, m_page));
+        line->addWidget(extra);
+    }
+    line->addStretch();
+    formLayout()->addRow(captionLabel(name, widget, m_page), line);
     return widget;
 }
 
@@ -120,7 +158,14 @@ QList<QWidget*> PageBuilder::row(const QStringList& names)
     auto* layout = new QHBoxLayout;
     QList<QWidget*> widgets;
     for (const QString& name : names) {
+        if (!m_form.has(name))
+            continue;
+        const Control& control = m_form.control(name);
+        const bool labelled = !control.caption().isEmpty() && control.kind() != Control::Kind::Button &&
+                              control.kind() != Control::Kind::Check && control.kind() != Control::Kind::Label;
         widgets.push_back(createWidget(m_form, name, m_page));
+        if (labelled)
+            layout->addWidget(captionLabel(name, widgets.last(), m_page));
         layout->addWidget(widgets.last());
     }
     layout->addStretch();

@@ -25,9 +25,12 @@ public:
     QWidget* page() const { return m_page; }
     // A field with its caption as the label beside it.
     QWidget* field(const QString& name);
+    // A field followed on its line by companion controls (a list to choose from, a button);
+    // names the model does not declare are left out.
+    QWidget* fieldWith(const QString& name, const QStringList& companions);
     // A widget across the full width (grids, check boxes, radio groups, labels).
     QWidget* wide(const QString& name);
-    // A row of buttons (or other widgets), left to right.
+    // A row of buttons (or other widgets), left to right; labelled fields get their caption.
     QList<QWidget*> row(const QStringList& names);
     void heading(const QString& text);
     // Subsequent widgets go into the named panel until endPanel().

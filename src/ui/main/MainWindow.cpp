@@ -90,53 +90,17 @@ QWidget* MainWindow::page(int index, QStackedWidget* stack)
     widget->setObjectName(pages[index]->name());
     switch (index) {
     case MainWindowModel::Subjects: buildSubjectsView(m_model, widget); break;
-    case MainWindowModel::Lists: buildListsView(m_model, widget); break;
-    case MainWindowModel::Order: buildOrderPage(widget); break;
+    case MainWindowModel::Order: buildOrderView(m_model, widget); break;
     case MainWindowModel::Advances:
-        buildExpensePage(widget, u"cb_panel_akontacije"_s, u"pn_akontacije_polja"_s);
-        break;
     case MainWindowModel::PerDiems:
-        buildExpensePage(widget, u"cb_pn_dnevnice_polja"_s, u"pn_dnevnice_polja"_s);
-        break;
     case MainWindowModel::Transport:
-        buildExpensePage(widget, u"cb_pn_prijevoz_polja"_s, u"pn_prijevoz_polja"_s);
-        break;
-    case MainWindowModel::OtherCosts: {
-        PageBuilder b(m_model, widget);
-        b.heading(pages[index]->caption());
-        // The other-costs panel holds its own box and folds to a strip.
-        b.beginPanel(u"pn_ostali_polja"_s);
-        b.wide(u"cb_pn_ostali_polja"_s);
-        b.stretch();
-        b.endPanel();
-        b.stretch();
-        break;
-    }
+    case MainWindowModel::OtherCosts: buildExpenseView(m_model, widget, index - MainWindowModel::Advances); break;
+    case MainWindowModel::OrderReport: buildReportFieldsView(m_model, widget); break;
+    case MainWindowModel::Lists: buildListsView(m_model, widget); break;
     case MainWindowModel::Settings: buildSettingsPage(widget); break;
     default: buildEmptyPage(widget); break;
     }
     return widget;
-}
-
-void MainWindow::buildOrderPage(QWidget* page)
-{
-    PageBuilder b(m_model, page);
-    b.heading(m_model.get<Panel>(page->objectName()).caption());
-    b.beginPanel(u"pn_brj_nlg"_s);
-    b.endPanel();
-    b.field(u"nl_2"_s);
-    b.row({u"fcShapeBtn5"_s});
-    b.stretch();
-}
-
-void MainWindow::buildExpensePage(QWidget* page, const QString& box, const QString& panel)
-{
-    PageBuilder b(m_model, page);
-    b.heading(m_model.get<Panel>(page->objectName()).caption());
-    b.wide(box);
-    b.beginPanel(panel);
-    b.endPanel();
-    b.stretch();
 }
 
 void MainWindow::buildSettingsPage(QWidget* page)

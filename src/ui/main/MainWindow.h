@@ -27,8 +27,6 @@ private:
     QWidget* buildTotals();
     void buildStatusBar();
     QWidget* page(int index, QStackedWidget* stack);
-    void buildOrderPage(QWidget* page);
-    void buildExpensePage(QWidget* page, const QString& box, const QString& panel);
     void buildSettingsPage(QWidget* page);
     void buildEmptyPage(QWidget* page);
 

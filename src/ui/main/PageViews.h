@@ -10,5 +10,8 @@ class MainWindowModel;
 // already named after its page.
 void buildSubjectsView(MainWindowModel& model, QWidget* page);
 void buildListsView(MainWindowModel& model, QWidget* page);
+void buildOrderView(MainWindowModel& model, QWidget* page);
+void buildReportFieldsView(MainWindowModel& model, QWidget* page);
+void buildExpenseView(MainWindowModel& model, QWidget* page, int kind);
 
 } // namespace selvana
