@@ -118,10 +118,13 @@ QString OrderBook::settlementsFile() const
     return m_main.folders().dataFolder() + m_subject + u'_' + m_year + u"_obracun.txt"_s;
 }
 
-int OrderBook::largestNumber() const
+int OrderBook::largestNumber() const { return m_largest; }
+
+void OrderBook::recountLargest()
 {
+    // Kept rather than recomputed: stepping through a large book must not reread every number.
     const GridTable& t = m_main.get<GridControl>(u"sg_nalozi").table();
-    return int(t.MaxInColumn(0, 0, t.rowCount() - 1));
+    m_largest = int(t.MaxInColumn(0, 0, t.rowCount() - 1));
 }
 
 bool OrderBook::hasNumber(const QString& number) const
@@ -171,9 +174,11 @@ void OrderBook::open()
         if (QFile::exists(ordersFile()) && QFile::exists(settlementsFile())) {
             orders().LoadFromTableFile(ordersFile());
             settlements().LoadFromTableFile(settlementsFile());
+            recountLargest();
             goToRow(0);
             rebuildLists();
         }
+        recountLargest();
         info();
         updateTotalsCaption();
     }
@@ -293,6 +298,7 @@ void OrderBook::add(bool copy)
         settlements().AppendRow();
     }
     m_page.WriteOrder();
+    recountLargest();
     saveFiles();
     rebuildLists();
     emptyListTexts();
@@ -304,7 +310,13 @@ void OrderBook::add(bool copy)
 void OrderBook::SaveOrder()
 {
     m_main.setStatus(1, u"Spremam ..."_s);
+    const QString shown = m_main.text(u"nl_0");
+    // Saving over another order's row would lose that order: a number that is not in the
+    // book is added with "Dodaj", not saved.
+    if (orders().hasData() && orders().cell(0, orders().currentRow()) != shown)
+        throw AppError(u"Nalog pod rednim brojem "_s + shown + u" ne postoji. Novi nalog dodaje se gumbom \"Dodaj\"."_s);
     m_page.WriteOrder();
+    recountLargest();
     saveFiles();
     rebuildLists();
     emptyListTexts();
@@ -316,12 +328,18 @@ void OrderBook::SaveOrder()
 void OrderBook::remove()
 {
     m_main.setStatus(1, u"Brišem"_s);
-    if (orders().cell(0, orders().currentRow()) != settlements().cell(0, settlements().currentRow())) {
-        const QString number = m_main.text(u"nl_0");
-        orders().FindInColumn(0, number);
-        settlements().FindInColumn(0, number);
-        if (orders().cell(0, orders().currentRow()) != settlements().cell(0, settlements().currentRow()))
+    const QString shown = m_main.text(u"nl_0");
+    const auto currentNumber = [](GridTable& t) { return t.cell(0, t.currentRow()); };
+    // The rows to delete must be those of the order shown, not a neighbour left current
+    // after a move to a number that does not exist.
+    if (currentNumber(orders()) != currentNumber(settlements()) ||
+        (orders().hasData() && currentNumber(orders()) != shown)) {
+        orders().FindInColumn(0, shown);
+        settlements().FindInColumn(0, shown);
+        if (currentNumber(orders()) != currentNumber(settlements()))
             throw AppError(u"Greška 1000!"_s);
+        if (currentNumber(orders()) != shown)
+            throw AppError(u"Nalog pod rednim brojem "_s + shown + u" ne postoji"_s);
     }
     if (!m_main.dialogs().confirm(u"Brisanje zapisa"_s, u"Ako želite obrisati odabrani zapis, pritisnite \"OK\"."_s))
         return;
@@ -346,6 +364,7 @@ void OrderBook::remove()
             files.push_back({&settlements(), settlementsFile()});
         SaveTableFiles(files);
     }
+    recountLargest();
     if (orders().hasData() || settlements().hasData()) {
         m_showing = true;
         m_page.ShowOrder();
@@ -361,6 +380,7 @@ void OrderBook::afterRowsChanged(const QString& number)
 {
     orders().SortRowsNumeric(0);
     settlements().SortRowsNumeric(0);
+    recountLargest();
     orders().FindInColumn(0, number);
     settlements().FindInColumn(0, number);
     m_showing = true;

@@ -44,6 +44,7 @@ private:
     void emptyListTexts();
     bool hasNumber(const QString& number) const;
     void updateTotalsCaption();
+    void recountLargest();
 
     MainWindowModel& m_main;
     OrderPage& m_page;
@@ -51,6 +52,7 @@ private:
     QString m_year;
     bool m_adding = false;
     bool m_showing = false;
+    int m_largest = 0;
 };
 
 } // namespace selvana

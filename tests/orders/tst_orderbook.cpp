@@ -56,6 +56,7 @@ private slots:
     void renumberAndInsert();
     void deleting();
     void outOfStepBookRefusesDelete();
+    void missingNumberNeverOverwritesAnOrder();
     void saveInEmptyBookCreatesBothFiles();
     void roundTripOfEveryField();
     void sortedListFollowsCroatianOrder();
@@ -224,6 +225,24 @@ void OrderBookTest::outOfStepBookRefusesDelete()
     w.click(u"bg_nalozi_1fcShapeBtn2");
     QCOMPARE(b.tmp.dialogs.messages, QStringList{u"Greška 1000!"_s});
     QCOMPARE(b.numbers(), u"1,2"_s);
+}
+
+void OrderBookTest::missingNumberNeverOverwritesAnOrder()
+{
+    Book b;
+    auto& w = b.w();
+    b.addOrders({u"Ana"_s, u"Ivo"_s});
+    w.click(u"Button3"); // 3: one past the last, an empty page
+    QCOMPARE(w.text(u"nl_4"), QString());
+    w.setText(u"nl_4", u"Eva"_s);
+    w.click(u"bg_nalozi_1fcShapeBtn3");
+    w.click(u"bg_nalozi_1fcShapeBtn2");
+    QCOMPARE(b.tmp.dialogs.messages,
+             (QStringList{u"Nalog pod rednim brojem 3 ne postoji. Novi nalog dodaje se gumbom \"Dodaj\"."_s,
+                          u"Nalog pod rednim brojem 3 ne postoji"_s}));
+    QCOMPARE(b.numbers(), u"1,2"_s);
+    w.setValue(u"nl_0", 2);
+    QCOMPARE(w.text(u"nl_4"), u"Ivo"_s);
 }
 
 void OrderBookTest::saveInEmptyBookCreatesBothFiles()
