@@ -1,10 +1,12 @@
 #include "app/MainWindowModel.h"
 
 #include "app/LookupListsPage.h"
+#include "expenses/ExpensePages.h"
 #include "expenses/ExpenseSheets.h"
 #include "orders/OrderBook.h"
 #include "orders/OrderPage.h"
 #include "orders/SubjectsPage.h"
+#include "reports/ReportsPage.h"
 
 using namespace Qt::StringLiterals;
 
@@ -79,6 +81,8 @@ MainWindowModel::MainWindowModel(const Environment& env, const Folders& folders)
     m_sheets = std::make_unique<ExpenseSheets>(*this);
     m_orderPage = std::make_unique<OrderPage>(*this, *m_sheets);
     m_orderBook = std::make_unique<OrderBook>(*this, *m_orderPage);
+    m_expenses = std::make_unique<ExpensePages>(*this, *m_sheets);
+    m_reports = std::make_unique<ReportsPage>(*this);
 }
 
 MainWindowModel::~MainWindowModel() = default;
@@ -172,7 +176,7 @@ bool MainWindowModel::start()
 
 void MainWindowModel::loadSubjects() { m_subjects->load(); }
 void MainWindowModel::loadLookupLists() { m_lookups->load(); }
-void MainWindowModel::setUpReportKinds() {}
+void MainWindowModel::setUpReportKinds() { m_reports->setUp(); }
 void MainWindowModel::setUpExchangeRateKind() {}
 void MainWindowModel::showSubjectFieldsWhenEmpty() { m_subjects->showFieldsWhenEmpty(); }
 void MainWindowModel::hideLookupPanels() { m_lookups->hidePanels(); }

@@ -9,10 +9,12 @@
 
 namespace selvana {
 
+class ExpensePages;
 class ExpenseSheets;
 class LookupListsPage;
 class OrderBook;
 class OrderPage;
+class ReportsPage;
 class SubjectsPage;
 
 // Tfr_selvana: the main window's model: page buttons, pages, totals panel, status bar,
@@ -40,6 +42,8 @@ public:
     OrderBook& orderBook() { return *m_orderBook; }
     OrderPage& orderPage() { return *m_orderPage; }
     ExpenseSheets& sheets() { return *m_sheets; }
+    ExpensePages& expenses() { return *m_expenses; }
+    ReportsPage& reports() { return *m_reports; }
     const Folders& folders() const { return m_folders; }
     QString settingsPlace() const { return text(u"ed_ps_mjesto"); }
     Clock& clock() const { return *m_env.clock; }
@@ -68,6 +72,8 @@ private:
     std::unique_ptr<ExpenseSheets> m_sheets;
     std::unique_ptr<OrderPage> m_orderPage;
     std::unique_ptr<OrderBook> m_orderBook;
+    std::unique_ptr<ExpensePages> m_expenses;
+    std::unique_ptr<ReportsPage> m_reports;
     PageControl* m_pages = nullptr;
 };
 

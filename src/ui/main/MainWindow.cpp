@@ -97,6 +97,7 @@ QWidget* MainWindow::page(int index, QStackedWidget* stack)
     case MainWindowModel::OtherCosts: buildExpenseView(m_model, widget, index - MainWindowModel::Advances); break;
     case MainWindowModel::OrderReport: buildReportFieldsView(m_model, widget); break;
     case MainWindowModel::Lists: buildListsView(m_model, widget); break;
+    case MainWindowModel::Reports: buildReportsView(m_model, widget); break;
     case MainWindowModel::Settings: buildSettingsPage(widget); break;
     default: buildEmptyPage(widget); break;
     }

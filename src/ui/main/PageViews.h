@@ -12,6 +12,7 @@ void buildSubjectsView(MainWindowModel& model, QWidget* page);
 void buildListsView(MainWindowModel& model, QWidget* page);
 void buildOrderView(MainWindowModel& model, QWidget* page);
 void buildReportFieldsView(MainWindowModel& model, QWidget* page);
+void buildReportsView(MainWindowModel& model, QWidget* page);
 void buildExpenseView(MainWindowModel& model, QWidget* page, int kind);
 
 } // namespace selvana
