@@ -297,6 +297,12 @@ void OrderBook::add(bool copy)
         orders().AppendRow();
         settlements().AppendRow();
     }
+    writeShownOrder();
+    m_main.setStatus(1, copy ? u"Gotovo"_s : u"Dodavanje gotovo."_s);
+}
+
+void OrderBook::writeShownOrder()
+{
     m_page.WriteOrder();
     recountLargest();
     saveFiles();
@@ -304,7 +310,6 @@ void OrderBook::add(bool copy)
     emptyListTexts();
     info();
     updateTotalsCaption();
-    m_main.setStatus(1, copy ? u"Gotovo"_s : u"Dodavanje gotovo."_s);
 }
 
 void OrderBook::SaveOrder()
@@ -315,13 +320,7 @@ void OrderBook::SaveOrder()
     // book is added with "Dodaj", not saved.
     if (orders().hasData() && orders().cell(0, orders().currentRow()) != shown)
         throw AppError(u"Nalog pod rednim brojem "_s + shown + u" ne postoji. Novi nalog dodaje se gumbom \"Dodaj\"."_s);
-    m_page.WriteOrder();
-    recountLargest();
-    saveFiles();
-    rebuildLists();
-    emptyListTexts();
-    info();
-    updateTotalsCaption();
+    writeShownOrder();
     m_main.setStatus(1, u"Spremanje završeno!"_s);
 }
 

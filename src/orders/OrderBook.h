@@ -40,6 +40,8 @@ private:
     void onNumberChanged();
     void clearPage();
     void saveFiles();
+    // The page into the current rows, both files written, lists and lines brought up to date.
+    void writeShownOrder();
     void afterRowsChanged(const QString& number);
     void emptyListTexts();
     bool hasNumber(const QString& number) const;

@@ -1,4 +1,5 @@
 #include "TempDataFolder.h"
+#include "TestInput.h"
 #include "app/Application.h"
 #include "storage/GridTable.h"
 #include "ui/main/MainWindow.h"
@@ -16,17 +17,6 @@ using namespace selvana;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// Types text as key presses, letters beyond ASCII included.
-void typeText(QWidget* widget, const QString& text)
-{
-    for (const QChar ch : text) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
-        QCoreApplication::sendEvent(widget, &press);
-        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
-        QCoreApplication::sendEvent(widget, &release);
-    }
-}
 
 template <class T> T* child(QWidget& window, const QString& name)
 {
@@ -63,10 +53,10 @@ void SubjectsUiTest::addAndSaveInTheWindow()
 
     auto* name = child<QLineEdit>(window, u"ed_sb_naziv"_s);
     name->setFocus();
-    typeText(name, u"Čistoća d.o.o."_s);
+    test::typeText(name, u"Čistoća d.o.o."_s);
     auto* oib = child<QLineEdit>(window, u"ed_sb_oib"_s);
     oib->setFocus();
-    typeText(oib, u"123456789012"_s);
+    test::typeText(oib, u"123456789012"_s);
     QCOMPARE(oib->text(), u"12345678901"_s);
 
     QTest::mouseClick(child<QPushButton>(window, u"fcShapeBtn24"_s), Qt::LeftButton);
@@ -76,7 +66,7 @@ void SubjectsUiTest::addAndSaveInTheWindow()
 
     name->setFocus();
     name->selectAll();
-    typeText(name, u"Čistoća Zadar d.o.o."_s);
+    test::typeText(name, u"Čistoća Zadar d.o.o."_s);
     QTest::mouseClick(child<QPushButton>(window, u"fcShapeBtn26"_s), Qt::LeftButton);
     QVERIFY(tmp.dialogs.messages.isEmpty());
 
@@ -102,7 +92,7 @@ void SubjectsUiTest::firstOrderInTheWindow()
 
     auto* name = child<QLineEdit>(window, u"ed_sb_naziv"_s);
     name->setFocus();
-    typeText(name, u"Primjer d.o.o."_s);
+    test::typeText(name, u"Primjer d.o.o."_s);
     QTest::mouseClick(child<QPushButton>(window, u"fcShapeBtn24"_s), Qt::LeftButton);
     QTest::mouseClick(child<QPushButton>(window, u"bt_otv_knj_nlg"_s), Qt::LeftButton);
     auto* orderButton = child<QPushButton>(window, u"bg_jahaci_1"_s);
@@ -114,7 +104,7 @@ void SubjectsUiTest::firstOrderInTheWindow()
     QTest::mouseClick(child<QPushButton>(window, u"bt_nalog_dodaj_prazan"_s), Qt::LeftButton);
     auto* traveller = child<QLineEdit>(window, u"nl_4"_s);
     traveller->setFocus();
-    typeText(traveller, u"Šime Đurić"_s);
+    test::typeText(traveller, u"Šime Đurić"_s);
     QTest::mouseClick(child<QPushButton>(window, u"bg_nalozi_1fcShapeBtn3"_s), Qt::LeftButton);
 
     QVERIFY(tmp.dialogs.messages.isEmpty());

@@ -1,4 +1,5 @@
 #include "TempDataFolder.h"
+#include "TestInput.h"
 #include "app/Application.h"
 #include "ui/kit/KeyNavigator.h"
 #include "ui/kit/NumberEdit.h"
@@ -14,21 +15,6 @@
 
 using namespace selvana;
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// Types text as key presses, letters beyond ASCII included.
-void typeText(QWidget* widget, const QString& text)
-{
-    for (const QChar ch : text) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
-        QCoreApplication::sendEvent(widget, &press);
-        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
-        QCoreApplication::sendEvent(widget, &release);
-    }
-}
-
-} // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -61,7 +47,7 @@ void MainWindowTest::settingsSavedFromTheRealWindow()
     QCOMPARE(place->text(), u"Zagreb"_s);
     place->setFocus();
     place->selectAll();
-    typeText(place, u"Varaždin"_s);
+    test::typeText(place, u"Varaždin"_s);
     QTest::mouseClick(window.findChild<QPushButton*>(u"bt_ps_spremi"_s), Qt::LeftButton);
 
     QFile ini(tmp.dataFolder() + u"RovarIrorov.ini"_s);
