@@ -39,13 +39,13 @@ constexpr SheetColumn kCostPerKm[] = {{u"Trošak po 1 km", F::Km, true}};
 
 constexpr ExpenseKind kKinds[] = {
     {u"akontacija", u"Akontacije", u"Akontacije", kAdvanceColumns, {}, 1, 4, u"nl_12", 7,
-     {u"fcShapeBtn3", u"fcShapeBtn4", u"fcShapeBtn11"}},
+     {u"fcShapeBtn3", u"fcShapeBtn4", u"fcShapeBtn11"}, true},
     {u"dnevnice", u"Dnevnice", u"Dnevnice", kPerDiemColumns, {}, 2, 8, u"nl_20", 9,
-     {u"fcShapeBtn12", u"fcShapeBtn13", u"fcShapeBtn14"}},
+     {u"fcShapeBtn12", u"fcShapeBtn13", u"fcShapeBtn14"}, true},
     {u"prijevoz", u"Prijevoz", u"Prijevoz", kTransportColumns, kCostPerKm, 6, 9, u"nl_21", 11,
-     {u"fcShapeBtn15", u"fcShapeBtn16", u"fcShapeBtn17"}},
+     {u"fcShapeBtn15", u"fcShapeBtn16", u"fcShapeBtn17"}, false},
     {u"ostali", u"Ostali", u"Ostali troškovi", kOtherColumns, {}, 2, 5, u"nl_22", 13,
-     {u"fcShapeBtn18", u"fcShapeBtn19", u"fcShapeBtn20"}},
+     {u"fcShapeBtn18", u"fcShapeBtn19", u"fcShapeBtn20"}, true},
 };
 
 } // namespace
@@ -53,6 +53,10 @@ constexpr ExpenseKind kKinds[] = {
 std::span<const ExpenseKind> expenseKinds() { return kKinds; }
 
 const ExpenseKind& expenseKind(Expense kind) { return kKinds[static_cast<int>(kind)]; }
+
+Expense expenseOf(const ExpenseKind& kind) { return static_cast<Expense>(&kind - kKinds); }
+
+static_assert(std::size(kKinds) == kExpenseKindCount);
 
 int formatDecimals(CellFormat format)
 {

@@ -29,6 +29,7 @@ struct ExpenseKind {
     const char16_t* totalField;
     int settlementColumn;    // where the packed sheet lives in the settlement row
     std::array<const char16_t*, 3> buttons; // &Dodaj, &Obriši, S&premi
+    bool explainedSheet;     // its sheet's hint says how records are entered
 
     QString sheetName() const { return u"sg_tr_" + QString::fromUtf16(name); }
     QString fieldName(int n) const
@@ -49,6 +50,8 @@ enum class Expense { Akontacija, Dnevnice, Prijevoz, Ostali };
 // The four kinds in their fixed order: akontacija, dnevnice, prijevoz, ostali.
 std::span<const ExpenseKind> expenseKinds();
 const ExpenseKind& expenseKind(Expense kind);
+inline constexpr int kExpenseKindCount = 4;
+Expense expenseOf(const ExpenseKind& kind);
 
 // Decimals of a number format (-1 for text and the running number).
 int formatDecimals(CellFormat format);

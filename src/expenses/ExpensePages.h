@@ -1,18 +1,68 @@
 #pragma once
 
+#include "expenses/ExpenseKind.h"
+
+#include <array>
+#include <functional>
+#include <memory>
+
 namespace selvana {
 
+class EntryRules;
 class ExpenseSheets;
+class GridTable;
 class MainWindowModel;
+class Totals;
 
 // What the four expense pages do: sheet records, entry-field rules, totals and settlement.
 class ExpensePages {
 public:
     ExpensePages(MainWindowModel& main, ExpenseSheets& sheets);
+    ~ExpensePages();
+
+    // "&Dodaj": the entry fields as a new record (the amount field must not be 0).
+    void AddSheetRecord(Expense kind);
+    // "S&premi": the entry fields over the selected record (record 1 of an empty sheet).
+    void SaveSheetRecord(Expense kind);
+    // "&Obriši": the selected record, without confirmation.
+    void DeleteSheetRecord(Expense kind);
+    // A click on row r copies the record into the fields, unless it is the record copied last.
+    void SelectSheetRecord(Expense kind, int row);
+    // The running number of the record last copied by a click; 0 before any.
+    double selectedNumber(Expense kind) const { return m_selected[static_cast<int>(kind)]; }
+
+    // "Pren&esi": the order's domestic per diems as a per-diem record.
+    void transferPerDiems();
+
+    // The kind's total from its sheet (for per diems also their number, rc_8), without a
+    // save: for records written into a sheet from outside.
+    void recomputeTotals(Expense kind);
+
+    EntryRules& entryRules() { return *m_rules; }
+    Totals& totals() { return *m_totals; }
 
 private:
+    struct Sums {
+        double total = 0.0;
+        double perDiemCount = 0.0;
+        bool counted = false;
+    };
+
+    void declare(const ExpenseKind& kind);
+    // Throws the conversion message for a cell that is no number, before any field changes.
+    Sums sums(Expense kind, const GridTable& rows, bool countPerDiems);
+    void showSums(Expense kind, const Sums& sums);
+    // Makes a changed copy of a sheet current: every sum and the record to show are read
+    // from the copy first, so a cell that is no number leaves sheet, totals and fields as
+    // they were. Then the totals follow, the fields, and the whole order is saved.
+    void commit(Expense kind, const GridTable& rows, bool countPerDiems, const std::function<void()>& showFields);
+    int currentRecordRow(Expense kind);
+
     MainWindowModel& m_main;
     ExpenseSheets& m_sheets;
+    std::unique_ptr<EntryRules> m_rules;
+    std::unique_ptr<Totals> m_totals;
+    std::array<double, kExpenseKindCount> m_selected{};
 };
 
 } // namespace selvana

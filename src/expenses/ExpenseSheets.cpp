@@ -4,6 +4,7 @@
 #include "forms/Form.h"
 #include "forms/StorableText.h"
 #include "forms/TextForms.h"
+#include "storage/TableFile.h"
 
 using namespace Qt::StringLiterals;
 
@@ -48,11 +49,9 @@ void ExpenseSheets::declare(const ExpenseKind& kind)
 
 GridTable& ExpenseSheets::sheet(Expense kind) { return m_form.table(expenseKind(kind).sheetName()); }
 
-bool ExpenseSheets::hasRecords(Expense kind)
-{
-    const GridTable& t = sheet(kind);
-    return t.rowCount() > 2 || !t.cell(0, 1).isEmpty();
-}
+bool ExpenseSheets::hasRecords(Expense kind) { return hasRecords(sheet(kind)); }
+
+bool ExpenseSheets::hasRecords(const GridTable& t) { return t.rowCount() > 2 || !t.cell(0, 1).isEmpty(); }
 
 void ExpenseSheets::ClearEntryFields(Expense kind)
 {
@@ -70,26 +69,77 @@ void ExpenseSheets::clearAll()
 {
     for (const ExpenseKind& k : expenseKinds())
         m_form.table(k.sheetName()).ResetRows(2);
-    for (int i = 0; i < int(expenseKinds().size()); ++i)
-        ClearEntryFields(static_cast<Expense>(i));
+    for (const ExpenseKind& k : expenseKinds())
+        ClearEntryFields(expenseOf(k));
 }
 
-void ExpenseSheets::RowToFields(Expense kind, int row)
+ExpenseSheets::Row ExpenseSheets::readRow(Expense kind, const GridTable& sheet, int row)
 {
     const ExpenseKind& k = expenseKind(kind);
-    const GridTable& t = sheet(kind);
+    Row values;
+    values.numbers.resize(k.columnCount(), 0.0);
+    values.texts.resize(k.columnCount());
+    for (int c = 1; c < k.columnCount(); ++c) {
+        const QString cell = sheet.cell(c, row);
+        if (k.columns[c].format == CellFormat::Text) {
+            checkSheetText(cell);
+            values.texts[c] = cell;
+        } else {
+            values.numbers[c] = TextForms::parseNumber(cell);
+        }
+    }
+    return values;
+}
+
+void ExpenseSheets::showRow(Expense kind, const Row& row)
+{
+    const ExpenseKind& k = expenseKind(kind);
     for (int c = 1; c < k.columnCount(); ++c) {
         Control& field = m_form.control(k.fieldName(c));
         if (auto* number = qobject_cast<NumberField*>(&field))
-            number->setValue(TextForms::parseNumber(t.cell(c, row)));
+            number->setValue(row.numbers[c]);
         else
-            static_cast<TextField&>(field).setText(t.cell(c, row));
+            static_cast<TextField&>(field).setText(row.texts[c]);
     }
+}
+
+void ExpenseSheets::RowToFields(Expense kind, int row) { showRow(kind, readRow(kind, sheet(kind), row)); }
+
+QStringList ExpenseSheets::fieldTexts(Expense kind)
+{
+    const ExpenseKind& k = expenseKind(kind);
+    QStringList cells;
+    for (int c = 1; c < k.columnCount(); ++c) {
+        const Control& field = m_form.control(k.fieldName(c));
+        if (const auto* number = qobject_cast<const NumberField*>(&field)) {
+            cells << formatCell(number->value(), k.columns[c].format);
+        } else {
+            const QString text = static_cast<const TextField&>(field).text();
+            checkSheetText(text);
+            cells << text;
+        }
+    }
+    return cells;
+}
+
+void ExpenseSheets::FieldsToRow(Expense kind, int row) { FieldsToRow(kind, sheet(kind), row); }
+
+void ExpenseSheets::FieldsToRow(Expense kind, GridTable& t, int row)
+{
+    const QStringList cells = fieldTexts(kind);
+    GridTable::Batch batch(t);
+    for (int c = 1; c <= cells.size(); ++c)
+        t.setCell(c, row, cells[c - 1]);
+    t.NumberRows(0);
 }
 
 void ExpenseSheets::checkSheetText(const QString& text)
 {
     StorableText::check(text);
+    // The table files hold Windows-1250 only; asked of our own codec, which is always there.
+    for (const QChar ch : text)
+        if (!fitsWindows1250(QStringView(&ch, 1)))
+            throw AppError(u"Tekst sadrži znak koji se ne može spremiti: %1. Uklonite ga i pokušajte ponovno."_s.arg(ch));
     if (text.contains(u'|') || text.contains(u'\\'))
         throw AppError(u"Znakovi | i \\ ne mogu se spremiti u tablicu troškova. Uklonite ih i pokušajte ponovno."_s);
 }

@@ -2,6 +2,10 @@
 
 #include "expenses/ExpenseKind.h"
 
+#include <QStringList>
+
+#include <vector>
+
 namespace selvana {
 
 class Form;
@@ -14,13 +18,32 @@ public:
 
     GridTable& sheet(Expense kind);
     bool hasRecords(Expense kind);
+    // R > 2 or cell (0,1) not empty.
+    static bool hasRecords(const GridTable& sheet);
 
     // Every entry field of the kind emptied: numbers (rates too) to 0, texts to "".
     void ClearEntryFields(Expense kind);
     // The four sheets emptied and their entry fields cleared, in the kinds' order.
     void clearAll();
-    // Entry field k = cell (k, r) for every column k >= 1; number cells are parsed.
+
+    // One record as the entry fields take it: the number columns parsed, the texts checked.
+    struct Row {
+        std::vector<double> numbers; // by column; 0 for text columns
+        QStringList texts;           // by column; empty for number columns
+    };
+    // Throws the conversion message for a number cell that is no number, before anything changes.
+    static Row readRow(Expense kind, const GridTable& sheet, int row);
+    // Entry field k = column k, in column order, so the change rules run as they would for typing.
+    void showRow(Expense kind, const Row& row);
+    // Entry field k = cell (k, r) for every column k >= 1. A bad cell changes no field.
     void RowToFields(Expense kind, int row);
+
+    // The cells of a record from the entry fields, in the columns' formats (a zero is "0,00",
+    // never empty). Throws for a text the sheet cannot hold, so nothing broken is ever stored.
+    QStringList fieldTexts(Expense kind);
+    // Cell (k, r) = entry field k for k >= 1, then the running numbers in column 0.
+    void FieldsToRow(Expense kind, int row);
+    void FieldsToRow(Expense kind, GridTable& sheet, int row);
 
     // Refuses texts that would break a packed sheet (and the table file holding it).
     static void checkSheetText(const QString& text);

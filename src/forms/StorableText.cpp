@@ -1,8 +1,8 @@
 #include "forms/StorableText.h"
 
 #include "forms/AppError.h"
+#include "storage/Windows1250.h"
 
-#include <QStringEncoder>
 
 using namespace Qt::StringLiterals;
 
@@ -17,9 +17,7 @@ QChar firstUnstorable(const QString& text, bool multiLine)
             return ch;
         if (ch.unicode() < 0x80)
             continue;
-        QStringEncoder encoder("windows-1250");
-        encoder.encode(QStringView(&ch, 1));
-        if (encoder.hasError() || ch.isSurrogate())
+        if (ch.isSurrogate() || !Windows1250::canEncode(QStringView(&ch, 1)))
             return ch;
     }
     return QChar();

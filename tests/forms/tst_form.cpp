@@ -1,6 +1,7 @@
 #include "TestDoubles.h"
 #include "forms/AppError.h"
 #include "forms/Form.h"
+#include "forms/StorableText.h"
 #include "tst_forms.h"
 
 #include <QTest>
@@ -143,4 +144,16 @@ void FormTest::validatorRefusesAndKeepsText()
     form.setText(u"ed_x", u"lo|še"_s);
     QCOMPARE(form.text(u"ed_x"), u"dobro"_s);
     QCOMPARE(dialogs.messages, QStringList{u"Znak | nije dopušten."_s});
+
+    // What a table file cannot hold is refused at input; Croatian letters and € pass.
+    auto& stored = form.add<TextField>(u"ed_y"_s);
+    stored.setValidator([](const QString& t) { StorableText::check(t); });
+    for (const QString& bad : {u"a\tb"_s, u"kvačica ✓"_s, u"中"_s, u"red\r\nred"_s}) {
+        form.setText(u"ed_y", bad);
+        QCOMPARE(form.text(u"ed_y"), QString());
+    }
+    QCOMPARE(dialogs.messages.size(), 5);
+    form.setText(u"ed_y", u"Čćđšž ČĆĐŠŽ 100 €"_s);
+    QCOMPARE(form.text(u"ed_y"), u"Čćđšž ČĆĐŠŽ 100 €"_s);
+    QCOMPARE(dialogs.messages.size(), 5);
 }

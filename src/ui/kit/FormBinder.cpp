@@ -13,6 +13,7 @@
 #include <QDateEdit>
 #include <QEvent>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -356,6 +357,12 @@ void FormBinder::bindWidget(QWidget* widget)
         connect(view, &QTableView::clicked, view, [&form, name, model](const QModelIndex& index) {
             form.selectCell(name, index.column(), model->tableRow(index.row()));
         });
+        // Moving through the rows with the keyboard selects them too (not the program's own moves).
+        connect(view->selectionModel(), &QItemSelectionModel::currentChanged, view,
+                [view, &form, name, model](const QModelIndex& index) {
+                    if (index.isValid() && view->hasFocus())
+                        form.selectCell(name, index.column(), model->tableRow(index.row()));
+                });
         break;
     }
     case Control::Kind::Panel:

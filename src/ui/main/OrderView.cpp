@@ -48,6 +48,7 @@ void buildReportFieldsView(MainWindowModel& model, QWidget* page)
     b.field(u"rc_2"_s);
     b.fieldWith(u"rc_18"_s, {u"rc_18a"_s});
     b.fieldWith(u"rc_19"_s, {u"fcShapeBtn6"_s});
+    b.row({u"fcShapeBtn21"_s});
     b.stretch();
 }
 
