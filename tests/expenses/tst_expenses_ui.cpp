@@ -16,13 +16,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-template <class T> T* child(QWidget& window, const QString& name)
-{
-    auto* widget = window.findChild<T*>(name);
-    if (!widget)
-        qFatal("no widget %s", qPrintable(name));
-    return widget;
-}
+using test::child;
 
 void type(QWidget& window, const QString& field, const QString& text)
 {

@@ -18,13 +18,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-template <class T> T* child(QWidget& window, const QString& name)
-{
-    auto* widget = window.findChild<T*>(name);
-    if (!widget)
-        qFatal("no widget %s", qPrintable(name));
-    return widget;
-}
+using test::child;
 
 } // namespace
 

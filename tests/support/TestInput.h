@@ -18,4 +18,13 @@ inline void typeText(QWidget* widget, const QString& text)
     }
 }
 
+// The window's widget of that name and kind; a missing one ends the test run loudly.
+template <class T> T* child(QWidget& window, const QString& name)
+{
+    auto* widget = window.findChild<T*>(name);
+    if (!widget)
+        qFatal("no widget %s", qPrintable(name));
+    return widget;
+}
+
 } // namespace selvana::test
