@@ -37,6 +37,9 @@ struct ReportItem {
     ReportFont font;
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop;
     bool wordWrap = false;
+    // A one-line text wider than its box is printed smaller until it fits (down to
+    // a legible size): amounts and dates in narrow columns stay off their neighbours.
+    bool shrinkToFit = false;
     // Keeps the distance of the bottom edge to the band's bottom when the band
     // grows: column rules and frames of a row whose text wraps.
     bool stretch = false;
@@ -92,6 +95,7 @@ struct Report {
     // Fields outside detail rows; names compare case-insensitively.
     void setValue(const QString& name, const QString& text);
     QString value(const QString& name) const;
+    void clearValues() { m_values.clear(); }
 
     QSizeF paperSize() const;
     qreal contentWidth() const;

@@ -16,6 +16,10 @@ namespace {
 constexpr QChar pageMarker(0xE000);
 constexpr QChar pagesMarker(0xE001);
 constexpr qreal epsilon = 0.001;
+// Text shrunk to fit its box goes no smaller than this; beyond it, it overflows.
+constexpr qreal kSmallestShrunkSize = 5.5;
+// The part of Arial's line height above the baseline.
+constexpr qreal kAscentShare = 0.79;
 
 // A band laid out from y = 0 with x relative to the left margin.
 struct BandLayout {
@@ -87,6 +91,7 @@ private:
     static std::pair<BandLayout, BandLayout> split(const BandLayout& band, qreal at);
     void resolvePageNumbers();
     void widenToFit(LaidOutItem& item, const QStringList& lines, const ReportFont& font);
+    ReportFont fittingFont(const ReportFont& font, const QString& text, qreal width);
 
     const Report& m_report;
     TextMeasurer& m_measurer;
@@ -168,28 +173,37 @@ BandLayout LayoutRun::layoutBand(const CompiledBand& compiled, const ReportDataS
         qreal growth = 0;
         if (item.kind == ReportItemKind::Text) {
             const TextTemplate& text = compiled.templates.at(index);
+            ReportFont font = item.font;
             QStringList lines;
             if (text.hasPageNumbers()) {
                 placed.text = text.resolve(lookup, QString(pageMarker), QString(pagesMarker));
                 lines = placed.lines();
                 placed.flags |= LaidOutItem::PageNumber;
             } else {
+                const QString resolved = text.resolve(lookup);
+                if (item.shrinkToFit && !item.wordWrap)
+                    font = fittingFont(item.font, resolved, item.rect.width());
                 TextMeasurer::Lines broken =
-                    m_measurer.breakLines(item.font, text.resolve(lookup), item.rect.width(), item.wordWrap);
+                    m_measurer.breakLines(font, resolved, item.rect.width(), item.wordWrap);
                 lines = std::move(broken.lines);
                 placed.text = lines.size() == 1 ? lines.constFirst() : lines.join(QLatin1Char('\n'));
                 if (broken.overflow) {
                     placed.flags |= LaidOutItem::Overflow;
-                    widenToFit(placed, lines, item.font);
+                    widenToFit(placed, lines, font);
                 }
             }
             if (!lines.isEmpty()) {
-                placed.font = item.font;
-                placed.lineHeight = m_measurer.lineHeight(item.font);
+                placed.font = font;
+                placed.lineHeight = m_measurer.lineHeight(font);
                 if (item.wordWrap)
                     placed.flags |= LaidOutItem::WordWrap;
                 growth = std::max<qreal>(0, lines.size() * placed.lineHeight - item.rect.height());
                 placed.rect.setHeight(item.rect.height() + growth);
+                if (!(font == item.font) && (item.alignment & Qt::AlignTop)) {
+                    // Shrunk text keeps its baseline near that of the full size, inside its box.
+                    placed.rect.setTop(placed.rect.top() +
+                                       (m_measurer.lineHeight(item.font) - placed.lineHeight) * kAscentShare);
+                }
             }
         }
         if (shift + growth > epsilon) {
@@ -229,6 +243,19 @@ void LayoutRun::widenToFit(LaidOutItem& item, const QStringList& lines, const Re
         item.rect.adjust(-extra / 2, 0, extra / 2, 0);
     else
         item.rect.setRight(item.rect.right() + extra);
+}
+
+ReportFont LayoutRun::fittingFont(const ReportFont& font, const QString& text, qreal width)
+{
+    const qreal full = m_measurer.width(font, text);
+    if (full <= width + epsilon || text.contains(QLatin1Char('\n')))
+        return font;
+    ReportFont smaller = font;
+    // Widths grow nearly in proportion to the size; the loop takes care of the rest.
+    smaller.pointSize = std::max(kSmallestShrunkSize, std::floor(font.pointSize * width / full * 10) / 10);
+    while (smaller.pointSize - 0.1 >= kSmallestShrunkSize && m_measurer.width(smaller, text) > width + epsilon)
+        smaller.pointSize = std::round((smaller.pointSize - 0.1) * 10) / 10;
+    return smaller;
 }
 
 void LayoutRun::layoutSection(int index)

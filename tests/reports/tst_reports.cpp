@@ -162,6 +162,8 @@ private slots:
     void grownTextPushesItemsBelow();
     void textThatDoesNotFit_data();
     void textThatDoesNotFit();
+    void shrinkToFit_data();
+    void shrinkToFit();
     void leftOutGroupLetsNextMoveUp_data();
     void leftOutGroupLetsNextMoveUp();
     void longTableRepeatsColumnHeads();
@@ -378,6 +380,46 @@ void TestReports::textThatDoesNotFit()
     for (const QString& line : item.lines())
         QVERIFY2(textWidthMm(font(10), line) <= item.rect.width() + tolerance, qPrintable(line));
     QVERIFY(findText(page, u"ispod"_s)->rect.top() >= item.rect.top() + lines * item.lineHeight - tolerance);
+}
+
+void TestReports::shrinkToFit_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<qreal>("width");
+    QTest::addColumn<bool>("shrunk");
+    QTest::addColumn<bool>("overflow");
+
+    QTest::newRow("fits at full size") << u"1.500,00"_s << 30.0 << false << false;
+    QTest::newRow("printed smaller") << u"1.234.567,89"_s << 14.0 << true << false;
+    QTest::newRow("too wide at the smallest size") << u"1.234.567.890.123,00"_s << 10.0 << true << true;
+}
+
+// A one-line amount in a narrow column: smaller rather than over its neighbours.
+void TestReports::shrinkToFit()
+{
+    QFETCH(QString, text);
+    QFETCH(qreal, width);
+    QFETCH(bool, shrunk);
+    QFETCH(bool, overflow);
+    ReportItem amount = ReportItem::textBox({40, 0, width, 5}, text, font(10), Qt::AlignRight);
+    amount.shrinkToFit = true;
+    ReportSection section;
+    section.title.items = {amount, ReportItem::textBox({0, 5, 30, 5}, u"ispod"_s, font(10))};
+    Report report;
+    report.margins = {margin, margin, margin, margin};
+    report.sections = {section};
+
+    const LaidOutPage page = m_engine.layout(report).first();
+    const LaidOutItem& item = page.items.first();
+    QCOMPARE(item.text, text);
+    QCOMPARE(item.font.pointSize < 10, shrunk);
+    QCOMPARE(bool(item.flags & LaidOutItem::Overflow), overflow);
+    if (!overflow) {
+        QVERIFY(textWidthMm(item.font, text) <= width + tolerance);
+        QVERIFY(item.rect.right() <= margin + 40 + width + tolerance);
+    }
+    QVERIFY(item.rect.bottom() <= margin + 5 + tolerance);
+    QCOMPARE(findText(page, u"ispod"_s)->rect.top(), margin + 5);
 }
 
 void TestReports::leftOutGroupLetsNextMoveUp_data()

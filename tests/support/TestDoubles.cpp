@@ -10,4 +10,9 @@ bool ScriptedDialogs::confirm(const QString& title, const QString& text)
     return m_answers.isEmpty() ? true : m_answers.takeFirst();
 }
 
+void ScriptedDialogs::preview(const QList<LaidOutPage>& pages, const QString& title)
+{
+    previews.push_back({title, pages});
+}
+
 } // namespace selvana::test

@@ -2,6 +2,7 @@
 
 #include "forms/Clock.h"
 #include "forms/Dialogs.h"
+#include "reports/LaidOutPage.h"
 
 #include <QList>
 #include <QStringList>
@@ -13,10 +14,16 @@ class ScriptedDialogs : public Dialogs {
 public:
     void message(const QString& text) override;
     bool confirm(const QString& title, const QString& text) override;
+    void preview(const QList<LaidOutPage>& pages, const QString& title) override;
 
     void answer(bool ok) { m_answers.push_back(ok); }
     QStringList messages;
     QStringList confirmations; // title + "|" + text
+    struct Preview {
+        QString title;
+        QList<LaidOutPage> pages;
+    };
+    QList<Preview> previews;
 
 private:
     QList<bool> m_answers;

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QDateTimeEdit>
+#include <QDialog>
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
@@ -28,6 +29,9 @@ bool KeyNavigator::eventFilter(QObject* watched, QEvent* event)
         return false;
     auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget || qobject_cast<QPlainTextEdit*>(widget) || qobject_cast<QTextEdit*>(widget))
+        return false;
+    // Dialogs (a file chooser, a message box) keep Enter for their default button.
+    if (qobject_cast<QDialog*>(widget->window()))
         return false;
     const bool entry = qobject_cast<QLineEdit*>(widget) || qobject_cast<QComboBox*>(widget) ||
                        qobject_cast<QDateTimeEdit*>(widget);
