@@ -2,10 +2,10 @@
 // book saved) and showing an order with 20 records on each sheet, each beside the raw write
 // of the same two files in the same run.
 
+#include "BenchRun.h"
 #include "BookGenerator.h"
 #include "app/Application.h"
 #include "expenses/ExpenseKind.h"
-#include "forms/Clock.h"
 #include "storage/GridTable.h"
 #include "storage/PackedTable.h"
 
@@ -23,17 +23,6 @@ using namespace selvana;
 using bench::medianMs;
 
 namespace {
-
-class SilentDialogs : public Dialogs {
-public:
-    void message(const QString& text) override { std::fprintf(stderr, "message: %s\n", qPrintable(text)); }
-    bool confirm(const QString&, const QString&) override { return true; }
-};
-
-class FixedClock : public Clock {
-public:
-    QDateTime now() const override { return QDateTime(QDate(2013, 5, 14), QTime(9, 0)); }
-};
 
 // A sheet of records whose every column holds a value of its format.
 QString fullSheet(const ExpenseKind& kind, int records)
@@ -69,11 +58,8 @@ int main(int argc, char** argv)
         settlements.SaveToTableFile(obracun);
     }
 
-    SilentDialogs dialogs;
-    FixedClock clock;
-    Application app(Environment{dir.path() + u'/', dir.path() + u"/arh/"_s, dir.path() + u"/Tablice/"_s,
-                                QString(), &dialogs, &clock});
-    app.start();
+    bench::BenchRun run(dir.path());
+    Application& app = run.app;
     MainWindowModel& w = app.main();
     w.setValue(u"nl_1", 2013);
     w.click(u"bt_otv_knj_nlg");

@@ -2,9 +2,9 @@
 // of the same files in the same run. "--generate DIR [N]" only writes a data folder with
 // subject 100 and a book of N orders (default 10,000) for 2013, to open in the program.
 
+#include "BenchRun.h"
 #include "BookGenerator.h"
 #include "app/Application.h"
-#include "forms/Clock.h"
 #include "orders/OrderBook.h"
 #include "storage/GridTable.h"
 #include "storage/TableFile.h"
@@ -20,21 +20,6 @@ using namespace selvana;
 using bench::generateBook;
 using bench::medianMs;
 
-namespace {
-
-class SilentDialogs : public Dialogs {
-public:
-    void message(const QString& text) override { std::fprintf(stderr, "message: %s\n", qPrintable(text)); }
-    bool confirm(const QString&, const QString&) override { return true; }
-};
-
-class FixedClock : public Clock {
-public:
-    QDateTime now() const override { return QDateTime(QDate(2013, 5, 14), QTime(9, 0)); }
-};
-
-} // namespace
-
 int main(int argc, char** argv)
 {
     QCoreApplication qtApp(argc, argv);
@@ -47,11 +32,8 @@ int main(int argc, char** argv)
     constexpr int kOrders = 9990; // order numbers stop at 10.000: leave room to add
     QTemporaryDir dir;
     generateBook(dir.path(), kOrders);
-    SilentDialogs dialogs;
-    FixedClock clock;
-    Application app(Environment{dir.path() + u'/', dir.path() + u"/arh/"_s, dir.path() + u"/Tablice/"_s,
-                                QString(), &dialogs, &clock});
-    app.start();
+    bench::BenchRun run(dir.path());
+    Application& app = run.app;
     MainWindowModel& w = app.main();
     w.setValue(u"nl_1", 2013);
 

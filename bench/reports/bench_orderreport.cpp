@@ -2,9 +2,9 @@
 // fills the report table, the list is laid out into pages and written as PDF. Each step
 // is timed and printed with pages per second. An argument names a file to keep the PDF in.
 
+#include "BenchRun.h"
 #include "BookGenerator.h"
 #include "app/Application.h"
-#include "forms/Clock.h"
 #include "reports/ReportPainter.h"
 #include "reports/ReportsPage.h"
 #include "storage/GridTable.h"
@@ -19,32 +19,14 @@ using namespace Qt::StringLiterals;
 using namespace selvana;
 using bench::medianMs;
 
-namespace {
-
-class SilentDialogs : public Dialogs {
-public:
-    void message(const QString& text) override { std::fprintf(stderr, "message: %s\n", qPrintable(text)); }
-    bool confirm(const QString&, const QString&) override { return true; }
-};
-
-class FixedClock : public Clock {
-public:
-    QDateTime now() const override { return QDateTime(QDate(2013, 5, 14), QTime(9, 0)); }
-};
-
-} // namespace
-
 int main(int argc, char** argv)
 {
     QGuiApplication qtApp(argc, argv);
     constexpr int kOrders = 10000;
     QTemporaryDir dir;
     bench::generateBook(dir.path(), kOrders);
-    SilentDialogs dialogs;
-    FixedClock clock;
-    Application app(Environment{dir.path() + u'/', dir.path() + u"/arh/"_s, dir.path() + u"/Tablice/"_s,
-                                QString(), &dialogs, &clock});
-    app.start();
+    bench::BenchRun run(dir.path());
+    Application& app = run.app;
     MainWindowModel& w = app.main();
     w.setValue(u"nl_1", 2013);
     w.click(u"bt_otv_knj_nlg");
