@@ -58,10 +58,11 @@ int main(int argc, char** argv)
     const QCommandLineOption dataDir(u"data-dir"_s, u"Mapa s podacima (KVA_PUT, KVA_LOK)."_s, u"DIR"_s);
     const QCommandLineOption archiveDir(u"archive-dir"_s, u"Mapa dnevnih arhiva."_s, u"DIR"_s);
     const QCommandLineOption deployment(u"deployment"_s, u"INI datoteka postavki instalacije."_s, u"FILE"_s);
-    const QCommandLineOption printOrder(u"print-order"_s,
-                                        u"Putni nalog u PDF: --print-order SUBJEKT GODINA BROJ --pdf DATOTEKA"_s);
+    const QCommandLineOption printOrder(
+        u"print-order"_s, u"Putni nalog u PDF: --print-order SUBJEKT GODINA BROJ --pdf DATOTEKA"_s);
     const QCommandLineOption printReport(
-        u"print-report"_s, u"Popis putnih naloga u PDF: --print-report SUBJEKT GODINA VRSTA --pdf DATOTEKA"_s);
+        u"print-report"_s,
+        u"Popis putnih naloga u PDF: --print-report SUBJEKT GODINA VRSTA --pdf DATOTEKA"_s);
     const QCommandLineOption pdf(u"pdf"_s, u"PDF datoteka ispisa."_s, u"FILE"_s);
     const QCommandLineOption month(u"month"_s, u"Mjesec mjesečnog izvještaja (01-12)."_s, u"MM"_s);
     const QCommandLineOption person(u"person"_s, u"Djelatnik izvještaja."_s, u"NAME"_s);

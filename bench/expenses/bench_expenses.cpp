@@ -30,8 +30,10 @@ QString fullSheet(const ExpenseKind& kind, int records)
     GridTable sheet(kind.columnCount(), records + 1, 1, 1);
     for (int r = 1; r <= records; ++r)
         for (int c = 1; c < kind.columnCount(); ++c)
-            sheet.setCell(c, r, kind.columns[c].format == CellFormat::Text ? u"Tekst %1"_s.arg(r)
-                                                                            : formatCell(r * 12.5, kind.columns[c].format));
+            sheet.setCell(c, r,
+                          kind.columns[c].format == CellFormat::Text
+                              ? u"Tekst %1"_s.arg(r)
+                              : formatCell(r * 12.5, kind.columns[c].format));
     sheet.NumberRows(0);
     return PackTable(sheet);
 }
@@ -95,6 +97,7 @@ int main(int argc, char** argv)
     std::printf("order book of %d orders (%.1f MB in two files), %d records per sheet\n", kOrders,
                 double(rawBytes.size()) / 1e6, kRecords);
     std::printf("add expense record: %.1f ms (raw write of both files %.1f ms)\n", add, rawWrite);
-    std::printf("show order with %d records per sheet: %.2f ms (raw write of both files %.1f ms)\n", kRecords, show, rawWrite);
+    std::printf("show order with %d records per sheet: %.2f ms (raw write of both files %.1f ms)\n", kRecords,
+                show, rawWrite);
     return 0;
 }

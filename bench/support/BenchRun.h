@@ -12,7 +12,10 @@ class BenchRun {
     // Declared before the application, which uses them while it is built.
     class Dialogs_ : public Dialogs {
     public:
-        void message(const QString& text) override { std::fprintf(stderr, "message: %s\n", qPrintable(text)); }
+        void message(const QString& text) override
+        {
+            std::fprintf(stderr, "message: %s\n", qPrintable(text));
+        }
         bool confirm(const QString&, const QString&) override { return true; }
     };
     class Clock_ : public Clock {

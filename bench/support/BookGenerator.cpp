@@ -28,7 +28,8 @@ QString amount(QRandomGenerator& rng)
 
 QString date(QRandomGenerator& rng)
 {
-    return u"%1.%2.2013"_s.arg(rng.bounded(1, 29), 2, 10, QChar(u'0')).arg(rng.bounded(1, 13), 2, 10, QChar(u'0'));
+    return u"%1.%2.2013"_s.arg(rng.bounded(1, 29), 2, 10, QChar(u'0'))
+        .arg(rng.bounded(1, 13), 2, 10, QChar(u'0'));
 }
 
 } // namespace
@@ -45,7 +46,8 @@ void generateBook(const QString& root, int n)
 
     const QStringList names{u"Ivana Horvat"_s, u"Marko Kovačević"_s, u"Ana Babić"_s,   u"Željko Marić"_s,
                             u"Đurđa Jurić"_s,  u"Luka Novak"_s,      u"Petra Šimić"_s, u"Josip Vuković"_s};
-    const QStringList places{u"Split"_s, u"Čakovec"_s, u"Osijek"_s, u"Rijeka"_s, u"Šibenik"_s, u"Beč, Austrija"_s};
+    const QStringList places{u"Split"_s,  u"Čakovec"_s, u"Osijek"_s,
+                             u"Rijeka"_s, u"Šibenik"_s, u"Beč, Austrija"_s};
     QRandomGenerator rng(2013);
     const auto pick = [&rng](const QStringList& list) { return list.at(rng.bounded(int(list.size()))); };
     GridTable orders(19, n);
@@ -54,19 +56,49 @@ void generateBook(const QString& root, int n)
         const QString number = QString::number(r + 1);
         const QString name = pick(names);
         const QString departure = date(rng);
-        const QStringList order = {number, u"2013"_s, u"Zagreb"_s, departure, name, u"dipl. ing."_s,
-                                   u"inženjer"_s, departure, pick(places), u"Sastanak s dobavljačem\\\\Pregled"_s,
-                                   u"1"_s, u"170"_s, u"1000"_s, u"tisućukuna"_s, u"osobni auto"_s,
-                                   u"osobni auto"_s, u"8"_s, u"Račun"_s, u"Obavljeno."_s};
+        const QStringList order = {number,
+                                   u"2013"_s,
+                                   u"Zagreb"_s,
+                                   departure,
+                                   name,
+                                   u"dipl. ing."_s,
+                                   u"inženjer"_s,
+                                   departure,
+                                   pick(places),
+                                   u"Sastanak s dobavljačem\\\\Pregled"_s,
+                                   u"1"_s,
+                                   u"170"_s,
+                                   u"1000"_s,
+                                   u"tisućukuna"_s,
+                                   u"osobni auto"_s,
+                                   u"osobni auto"_s,
+                                   u"8"_s,
+                                   u"Račun"_s,
+                                   u"Obavljeno."_s};
         for (int c = 0; c < 19; ++c)
             orders.setCell(c, r, order[c]);
-        const QStringList settlement = {
-            number, name, u"1"_s, departure, departure, u"08:00"_s, u"18:00"_s,
-            u"6/2\\1|1.000,00|HRK|1,000000|1.000,00|\\"_s, u"1,00"_s,
-            u"10/2\\1|Hrvatska|170,00|1,00|0,00|170,00|HRK|1,000000|170,00|\\"_s, u"170,00"_s,
-            u"11/2\\1|Zagreb-Split|osobni auto|12.000|12.820|820,00|"_s + amount(rng) + u"|HRK|1,000000|0,00|\\"_s,
-            amount(rng), QString(), QString(), amount(rng), QString(), amount(rng), departure + u'.', u"Zagreb"_s,
-            u"10"_s};
+        const QStringList settlement = {number,
+                                        name,
+                                        u"1"_s,
+                                        departure,
+                                        departure,
+                                        u"08:00"_s,
+                                        u"18:00"_s,
+                                        u"6/2\\1|1.000,00|HRK|1,000000|1.000,00|\\"_s,
+                                        u"1,00"_s,
+                                        u"10/2\\1|Hrvatska|170,00|1,00|0,00|170,00|HRK|1,000000|170,00|\\"_s,
+                                        u"170,00"_s,
+                                        u"11/2\\1|Zagreb-Split|osobni auto|12.000|12.820|820,00|"_s +
+                                            amount(rng) + u"|HRK|1,000000|0,00|\\"_s,
+                                        amount(rng),
+                                        QString(),
+                                        QString(),
+                                        amount(rng),
+                                        QString(),
+                                        amount(rng),
+                                        departure + u'.',
+                                        u"Zagreb"_s,
+                                        u"10"_s};
         for (int c = 0; c < 21; ++c)
             settlements.setCell(c, r, settlement[c]);
     }

@@ -5,14 +5,19 @@ namespace selvana {
 Application::Application(Environment env)
     : m_env(std::move(env)), m_folders(m_env), m_deployment(m_env.deploymentFile),
       m_main(std::make_unique<MainWindowModel>(m_env, m_folders))
-{
-}
+{}
 
 Application::~Application() = default;
 
-bool Application::start() { return m_main->start(); }
+bool Application::start()
+{
+    return m_main->start();
+}
 
-void Application::close() { writeDailyArchive(); }
+void Application::close()
+{
+    writeDailyArchive();
+}
 
 void Application::writeDailyArchive() {}
 

@@ -11,9 +11,9 @@ DeploymentSettings::DeploymentSettings(const QString& file)
 {
     // Server hosts are not compiled in: an installation names them in its deployment file.
     m_values = {
-        {RateServer, QString()},        {ConnectionCheck, QString()}, {RoutePlanner, QString()},
-        {FuelPrices, QString()},        {UpdateServer, QString()},    {ProductFolder, u"selvana"_s},
-        {ProductNumber, QString()},     {RequestTimeoutMs, u"15000"_s},
+        {RateServer, QString()},    {ConnectionCheck, QString()},   {RoutePlanner, QString()},
+        {FuelPrices, QString()},    {UpdateServer, QString()},      {ProductFolder, u"selvana"_s},
+        {ProductNumber, QString()}, {RequestTimeoutMs, u"15000"_s},
     };
     if (file.isEmpty() || !QFileInfo(file).isReadable())
         return;

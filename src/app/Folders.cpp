@@ -20,11 +20,9 @@ QString withSlash(const QString& folder)
 } // namespace
 
 Folders::Folders(const Environment& env)
-    : m_root(withSlash(env.dataRoot)),
-      m_archive(withSlash(env.archiveFolder)),
+    : m_root(withSlash(env.dataRoot)), m_archive(withSlash(env.archiveFolder)),
       m_tables(withSlash(env.tablesFolder))
-{
-}
+{}
 
 void Folders::createMissing() const
 {

@@ -75,8 +75,7 @@ QString IniFile::getString(const QString& path, const QString& section, const QS
     return value.isEmpty() ? defaultValue : value;
 }
 
-bool IniFile::setString(const QString& path, const QString& section, const QString& key,
-                        const QString& value)
+bool IniFile::setString(const QString& path, const QString& section, const QString& key, const QString& value)
 {
     QStringEncoder encoder("windows-1250");
     QStringList lines = readLines(path);

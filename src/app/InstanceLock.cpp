@@ -21,6 +21,9 @@ bool InstanceLock::tryLock()
     return m_lock->tryLock(0);
 }
 
-QString InstanceLock::refusedMessage() { return u"Program je već pokrenut."_s; }
+QString InstanceLock::refusedMessage()
+{
+    return u"Program je već pokrenut."_s;
+}
 
 } // namespace selvana

@@ -38,8 +38,8 @@ struct ListDef {
     const char16_t* selection;
     std::array<const char16_t*, 3> buttons; // add, delete, save
     std::array<const char16_t*, 5> choiceLists;
-    bool fixedColumns;  // exactly its columns whenever a record is written
-    bool fixedOnLoad;   // ... and after loading
+    bool fixedColumns; // exactly its columns whenever a record is written
+    bool fixedOnLoad;  // ... and after loading
 
     constexpr int columnCount() const
     {
@@ -52,53 +52,116 @@ struct ListDef {
 
 // In the order of LookupListsPage::List.
 constexpr ListDef kLists[] = {
-    {u"strFilePutnici", u"Putnici", u"sg_putnici", u"putnici.txt",
+    {u"strFilePutnici",
+     u"Putnici",
+     u"sg_putnici",
+     u"putnici.txt",
      {{{u"ed_putnici_0", u"Ime i prezime"},
        {u"ed_putnici_1", u"Zvanje", u"Npr. ing., prof., dr. i sl."},
        {u"ed_putnici_2", u"Zanimanje"}}},
-     u"pn_putnici", u"cb_putnici_1", {u"fcShapeBtn1", u"fcShapeBtn23", u"fcShapeBtn32"},
-     {u"cb_putnici", u"cb_putnici_1", u"cb_putnici_2"}, false, false},
-    {u"strFileZvanje", u"Zvanja", u"sg_zvanje", u"zvanje.txt",
+     u"pn_putnici",
+     u"cb_putnici_1",
+     {u"fcShapeBtn1", u"fcShapeBtn23", u"fcShapeBtn32"},
+     {u"cb_putnici", u"cb_putnici_1", u"cb_putnici_2"},
+     false,
+     false},
+    {u"strFileZvanje",
+     u"Zvanja",
+     u"sg_zvanje",
+     u"zvanje.txt",
      {{{u"ed_zvanje_0", u"Zvanje"}}},
-     u"pn_zvanja", u"cb_zvanje", {u"fcShapeBtn33", u"fcShapeBtn34", u"fcShapeBtn35"},
-     {u"cb_zvanje", u"cb_zvanje_1", u"cb_zvanje_2"}, false, false},
-    {u"strFileZanimanja", u"Zanimanja", u"sg_zanimanja", u"zanimanja.txt",
+     u"pn_zvanja",
+     u"cb_zvanje",
+     {u"fcShapeBtn33", u"fcShapeBtn34", u"fcShapeBtn35"},
+     {u"cb_zvanje", u"cb_zvanje_1", u"cb_zvanje_2"},
+     false,
+     false},
+    {u"strFileZanimanja",
+     u"Zanimanja",
+     u"sg_zanimanja",
+     u"zanimanja.txt",
      {{{u"ed_zanimanja_0", u"Zanimanja"}}},
-     u"pn_zanimanja", u"cb_zanimanja", {u"fcShapeBtn36", u"fcShapeBtn37", u"fcShapeBtn38"},
-     {u"cb_zanimanja", u"cb_zanimanja_1", u"cb_zanimanja_2"}, false, false},
-    {u"strFileMjesta", u"Mjesta", u"sg_mjesta", u"mjesta.txt",
+     u"pn_zanimanja",
+     u"cb_zanimanja",
+     {u"fcShapeBtn36", u"fcShapeBtn37", u"fcShapeBtn38"},
+     {u"cb_zanimanja", u"cb_zanimanja_1", u"cb_zanimanja_2"},
+     false,
+     false},
+    {u"strFileMjesta",
+     u"Mjesta",
+     u"sg_mjesta",
+     u"mjesta.txt",
      {{{u"ed_mjesta_0", u"Mjesto"}}},
-     u"pn_mjesta", u"cb_mjesta", {u"fcShapeBtn39", u"fcShapeBtn40", u"fcShapeBtn41"},
-     {u"cb_mjesta", u"cb_mjesta_1"}, false, false},
-    {u"strFilePrijevoz", u"Prijevozna sredstva", u"sg_prijevoz", u"prijevoz.txt",
+     u"pn_mjesta",
+     u"cb_mjesta",
+     {u"fcShapeBtn39", u"fcShapeBtn40", u"fcShapeBtn41"},
+     {u"cb_mjesta", u"cb_mjesta_1"},
+     false,
+     false},
+    {u"strFilePrijevoz",
+     u"Prijevozna sredstva",
+     u"sg_prijevoz",
+     u"prijevoz.txt",
      {{{u"ed_prijevoz_0", u"Prijevozno sredstvo"},
        {u"ed_prijevoz_1", u"Trošak po 1 km", nullptr, FieldKind::Amount}}},
-     u"pn_prijevozna_sredstva", u"cb_prijevoz", {u"fcShapeBtn42", u"fcShapeBtn43", u"fcShapeBtn44"},
-     {u"cb_prijevoz", u"cb_prijevoz_1", u"cb_prijevoz_2", u"cb_prijevoz_3"}, true, true},
-    {u"strFileValuta", u"Valute", u"sg_valute", u"valute.txt",
+     u"pn_prijevozna_sredstva",
+     u"cb_prijevoz",
+     {u"fcShapeBtn42", u"fcShapeBtn43", u"fcShapeBtn44"},
+     {u"cb_prijevoz", u"cb_prijevoz_1", u"cb_prijevoz_2", u"cb_prijevoz_3"},
+     true,
+     true},
+    {u"strFileValuta",
+     u"Valute",
+     u"sg_valute",
+     u"valute.txt",
      {{{u"ed_valuta_0", u"Valuta"}, {u"ce_tecaj_1", u"Tečaj", nullptr, FieldKind::Rate}}},
-     u"pn_valute", u"cb_valute", {u"fcShapeBtn45", u"fcShapeBtn46", u"fcShapeBtn47"},
-     {u"cb_valute", u"cb_valute_1", u"cb_valute_2", u"cb_valute_3", u"cb_valute_4"}, false, false},
-    {u"strFileVrste", u"Vrste troškova", u"sg_vrste", u"vrste.txt",
+     u"pn_valute",
+     u"cb_valute",
+     {u"fcShapeBtn45", u"fcShapeBtn46", u"fcShapeBtn47"},
+     {u"cb_valute", u"cb_valute_1", u"cb_valute_2", u"cb_valute_3", u"cb_valute_4"},
+     false,
+     false},
+    {u"strFileVrste",
+     u"Vrste troškova",
+     u"sg_vrste",
+     u"vrste.txt",
      {{{u"ed_vrsta_0", u"Vrsta"}}},
-     u"pn_vrste_ostalih_troskova", u"cb_vrste", {u"fcShapeBtn48", u"fcShapeBtn49", u"fcShapeBtn50"},
-     {u"cb_vrste", u"cb_vrste_1"}, false, false},
-    {u"strFileRute", u"Rute", u"sg_rute", u"rute.txt",
+     u"pn_vrste_ostalih_troskova",
+     u"cb_vrste",
+     {u"fcShapeBtn48", u"fcShapeBtn49", u"fcShapeBtn50"},
+     {u"cb_vrste", u"cb_vrste_1"},
+     false,
+     false},
+    {u"strFileRute",
+     u"Rute",
+     u"sg_rute",
+     u"rute.txt",
      {{{u"ed_ruta_0", u"Ruta"}, {u"ed_ruta_1", u"km", nullptr, FieldKind::Km}}},
-     u"pn_rute", u"cb_rute", {u"fcShapeBtn51", u"fcShapeBtn52", u"fcShapeBtn53"},
-     {u"cb_rute", u"cb_rute_1"}, true, false},
-    {u"strFileZemlje", u"Zemlje i dnevnice", u"sg_zemlje", u"zemlje.txt",
+     u"pn_rute",
+     u"cb_rute",
+     {u"fcShapeBtn51", u"fcShapeBtn52", u"fcShapeBtn53"},
+     {u"cb_rute", u"cb_rute_1"},
+     true,
+     false},
+    {u"strFileZemlje",
+     u"Zemlje i dnevnice",
+     u"sg_zemlje",
+     u"zemlje.txt",
      {{{u"ed_zemlja_0", u"Zemlja"},
        {u"ce_zemlja_1", u"Dnevnica", nullptr, FieldKind::Amount},
        {u"ed_zemlja_2", u"Valuta"}}},
-     u"pn_zemlje_dnevnice", u"cb_zemlje", {u"fcShapeBtn54", u"fcShapeBtn55", u"fcShapeBtn56"},
-     {u"cb_zemlje", u"cb_zemlje_1"}, false, false},
+     u"pn_zemlje_dnevnice",
+     u"cb_zemlje",
+     {u"fcShapeBtn54", u"fcShapeBtn55", u"fcShapeBtn56"},
+     {u"cb_zemlje", u"cb_zemlje_1"},
+     false,
+     false},
 };
 static_assert(std::size(kLists) == LookupListsPage::ListCount);
 
 constexpr LookupListsPage::List kChooserOrder[] = {
-    LookupListsPage::Putnici, LookupListsPage::Mjesta, LookupListsPage::Prijevoz,
-    LookupListsPage::Rute, LookupListsPage::Valute, LookupListsPage::Vrste,
+    LookupListsPage::Putnici,   LookupListsPage::Mjesta, LookupListsPage::Prijevoz,
+    LookupListsPage::Rute,      LookupListsPage::Valute, LookupListsPage::Vrste,
     LookupListsPage::Zanimanja, LookupListsPage::Zemlje, LookupListsPage::Zvanje,
 };
 static_assert(std::size(kChooserOrder) == LookupListsPage::ListCount);
@@ -116,10 +179,14 @@ struct CopyChoice {
     const char16_t* target;
 };
 constexpr CopyChoice kCopyChoices[] = {
-    {u"cb_zvanje_1", u"nl_5"},          {u"cb_zanimanja_1", u"nl_6"},
-    {u"cb_mjesta_1", u"nl_8"},          {u"cb_prijevoz_1", u"nl_14"},
-    {u"cb_prijevoz_2", u"nl_15"},       {u"cb_zvanje_2", u"ed_putnici_1"},
-    {u"cb_zanimanja_2", u"ed_putnici_2"}, {u"cb_putnici_2", u"ed_izv_putnik"},
+    {u"cb_zvanje_1", u"nl_5"},
+    {u"cb_zanimanja_1", u"nl_6"},
+    {u"cb_mjesta_1", u"nl_8"},
+    {u"cb_prijevoz_1", u"nl_14"},
+    {u"cb_prijevoz_2", u"nl_15"},
+    {u"cb_zvanje_2", u"ed_putnici_1"},
+    {u"cb_zanimanja_2", u"ed_putnici_2"},
+    {u"cb_putnici_2", u"ed_izv_putnik"},
 };
 // The reports page declares it; until it exists the choice has nowhere to go.
 constexpr const char16_t* kOptionalTarget = u"ed_izv_putnik";
@@ -130,11 +197,20 @@ const QString kChooserText = u"Popis tablica koje se koriste pri automatskom pop
 const QString kCountriesWorkbook = u"zemljeXls.txt"_s;
 constexpr int kCountriesColumns = 3;
 
-QString str(const char16_t* text) { return QString::fromUtf16(text); }
+QString str(const char16_t* text)
+{
+    return QString::fromUtf16(text);
+}
 
-const ListDef& def(LookupListsPage::List list) { return kLists[list]; }
+const ListDef& def(LookupListsPage::List list)
+{
+    return kLists[list];
+}
 
-void validateSingleLine(const QString& text) { StorableText::check(text); }
+void validateSingleLine(const QString& text)
+{
+    StorableText::check(text);
+}
 
 } // namespace
 
@@ -391,7 +467,10 @@ void LookupListsPage::add(List list)
     writeRecord(list);
 }
 
-void LookupListsPage::save(List list) { writeRecord(list); }
+void LookupListsPage::save(List list)
+{
+    writeRecord(list);
+}
 
 void LookupListsPage::remove(List list)
 {

@@ -15,22 +15,17 @@ namespace selvana {
 namespace {
 
 struct PageDef {
-    const char16_t* button;  // caption of its button in bg_jahaci
-    const char16_t* page;    // page name in pc_selvana
-    const char16_t* title;   // the page's title
+    const char16_t* button; // caption of its button in bg_jahaci
+    const char16_t* page;   // page name in pc_selvana
+    const char16_t* title;  // the page's title
 };
 
 constexpr PageDef kPages[] = {
-    {u"&Subjekti", u"ts_subjekti", u"Subjekti"},
-    {u"&Nalozi", u"ts_nalog", u"Nalog"},
-    {u"&Akontacije", u"ts_akontacije", u"Akontacije"},
-    {u"Dnevni&ce", u"ts_racun", u"Dnevnice"},
-    {u"P&rijevoz", u"ts_prijevoz", u"Prijevoz"},
-    {u"Os&tali trošak", u"ts_ostali", u"Ostali trošak"},
-    {u"I&zvješće", u"ts_ukupno", u"Izvješće"},
-    {u"Ta&blice", u"ts_tablice_2", u"Tablice"},
-    {u"Posta&vke", u"ts_postavke", u"Postavke"},
-    {u"Izvje&štaji", u"ts_izvjestaji", u"Izvještaji"},
+    {u"&Subjekti", u"ts_subjekti", u"Subjekti"},       {u"&Nalozi", u"ts_nalog", u"Nalog"},
+    {u"&Akontacije", u"ts_akontacije", u"Akontacije"}, {u"Dnevni&ce", u"ts_racun", u"Dnevnice"},
+    {u"P&rijevoz", u"ts_prijevoz", u"Prijevoz"},       {u"Os&tali trošak", u"ts_ostali", u"Ostali trošak"},
+    {u"I&zvješće", u"ts_ukupno", u"Izvješće"},         {u"Ta&blice", u"ts_tablice_2", u"Tablice"},
+    {u"Posta&vke", u"ts_postavke", u"Postavke"},       {u"Izvje&štaji", u"ts_izvjestaji", u"Izvještaji"},
     {u"", u"ts_tablice", u"Radna stranica"},
 };
 static_assert(std::size(kPages) == MainWindowModel::PageCount);
@@ -46,8 +41,8 @@ constexpr PanelSwitch kPanelSwitches[] = {
     {u"cb_subjekti_panel_polja", u"Dodaj/Obriši", u"pn_subjekti_polja"},
     {u"cb_panel_akontacije", u"Prikaži/Sakrij polja za unos akontacija", u"pn_akontacije_polja"},
     {u"cb_pn_dnevnice_polja", u"Prikaži/Sakrij polja za unos dnevnica", u"pn_dnevnice_polja"},
-    {u"cb_pn_prijevoz_polja",
-     u"Prikaži/Sakrij polja za unos troškova prijevoza i izračun udaljenosti", u"pn_prijevoz_polja"},
+    {u"cb_pn_prijevoz_polja", u"Prikaži/Sakrij polja za unos troškova prijevoza i izračun udaljenosti",
+     u"pn_prijevoz_polja"},
 };
 
 constexpr int kOtherCostsOpenHeight = 220;
@@ -92,7 +87,8 @@ void MainWindowModel::declareShell()
     add<Panel>(u"pn_buttons"_s);
     m_pages = &add<PageControl>(u"pc_selvana"_s);
     for (int i = 0; i < PageCount; ++i) {
-        m_pages->addPage(&add<Panel>(QString::fromUtf16(kPages[i].page), QString::fromUtf16(kPages[i].title)));
+        m_pages->addPage(
+            &add<Panel>(QString::fromUtf16(kPages[i].page), QString::fromUtf16(kPages[i].title)));
         auto& button = add<Button>(pageButtonName(i), QString::fromUtf16(kPages[i].button));
         button.onClick([this, i] { bg_jahaciChange(i); });
     }
@@ -118,7 +114,8 @@ void MainWindowModel::declarePanelSwitches()
     }
     // The other-costs panel holds its own box, so it folds instead of vanishing.
     auto& otherCosts = add<Panel>(u"pn_ostali_polja"_s);
-    auto& otherBox = add<CheckBox>(u"cb_pn_ostali_polja"_s, u"Prikaži/Sakrij polja za unos ostalih troškova"_s);
+    auto& otherBox =
+        add<CheckBox>(u"cb_pn_ostali_polja"_s, u"Prikaži/Sakrij polja za unos ostalih troškova"_s);
     otherBox.onChange([&otherCosts, &otherBox] {
         otherCosts.setHeight(otherBox.isChecked() ? kOtherCostsOpenHeight : kOtherCostsClosedHeight);
     });
@@ -174,15 +171,36 @@ bool MainWindowModel::start()
     return !checkNewVersion();
 }
 
-void MainWindowModel::loadSubjects() { m_subjects->load(); }
-void MainWindowModel::loadLookupLists() { m_lookups->load(); }
-void MainWindowModel::setUpReportKinds() { m_reports->setUp(); }
+void MainWindowModel::loadSubjects()
+{
+    m_subjects->load();
+}
+void MainWindowModel::loadLookupLists()
+{
+    m_lookups->load();
+}
+void MainWindowModel::setUpReportKinds()
+{
+    m_reports->setUp();
+}
 void MainWindowModel::setUpExchangeRateKind() {}
-void MainWindowModel::showSubjectFieldsWhenEmpty() { m_subjects->showFieldsWhenEmpty(); }
-void MainWindowModel::hideLookupPanels() { m_lookups->hidePanels(); }
+void MainWindowModel::showSubjectFieldsWhenEmpty()
+{
+    m_subjects->showFieldsWhenEmpty();
+}
+void MainWindowModel::hideLookupPanels()
+{
+    m_lookups->hidePanels();
+}
 void MainWindowModel::askExchangeRateUpdate() {}
-void MainWindowModel::loadDravikBase() { m_subjects->loadBase(); }
+void MainWindowModel::loadDravikBase()
+{
+    m_subjects->loadBase();
+}
 void MainWindowModel::appendVersionText() {}
-bool MainWindowModel::checkNewVersion() { return false; }
+bool MainWindowModel::checkNewVersion()
+{
+    return false;
+}
 
 } // namespace selvana

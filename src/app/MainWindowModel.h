@@ -24,8 +24,18 @@ class MainWindowModel : public Form {
 public:
     // Page indices of pc_selvana, in the order of the page buttons.
     enum Page {
-        Subjects, Order, Advances, PerDiems, Transport, OtherCosts, OrderReport,
-        Lists, Settings, Reports, WorkPage, PageCount
+        Subjects,
+        Order,
+        Advances,
+        PerDiems,
+        Transport,
+        OtherCosts,
+        OrderReport,
+        Lists,
+        Settings,
+        Reports,
+        WorkPage,
+        PageCount
     };
 
     MainWindowModel(const Environment& env, const Folders& folders);

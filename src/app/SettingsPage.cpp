@@ -17,9 +17,7 @@ const QString kBaseKey = u"Lokacija"_s;
 } // namespace
 
 SettingsPage::SettingsPage(Form& form, QString settingsFile)
-    : m_form(form),
-      m_file(std::move(settingsFile)),
-      m_place(form.add<TextField>(u"ed_ps_mjesto"_s)),
+    : m_form(form), m_file(std::move(settingsFile)), m_place(form.add<TextField>(u"ed_ps_mjesto"_s)),
       m_basePath(form.add<TextField>(u"ed_pst_lokacija_baze"_s)),
       m_pages(form.add<PageControl>(u"pc_pst_stranice"_s))
 {
@@ -40,7 +38,10 @@ SettingsPage::SettingsPage(Form& form, QString settingsFile)
     form.add<Button>(u"bt_ps_spremi"_s, u"Spremi"_s).onClick([this] { save(); });
 }
 
-QString SettingsPage::defaultPlace() { return u"Zagreb"_s; }
+QString SettingsPage::defaultPlace()
+{
+    return u"Zagreb"_s;
+}
 
 void SettingsPage::load()
 {

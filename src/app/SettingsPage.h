@@ -10,8 +10,8 @@ public:
     SettingsPage(Form& form, QString settingsFile);
 
     static QString defaultPlace();
-    void load();       // reads both values into their fields
-    void save();       // bt_ps_spremiClick
+    void load(); // reads both values into their fields
+    void save(); // bt_ps_spremiClick
     void showSubPage(int index);
 
 private:

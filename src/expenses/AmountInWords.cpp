@@ -12,26 +12,37 @@ using namespace Qt::Literals::StringLiterals;
 namespace selvana {
 
 // Each table is indexed by the digit; an empty entry writes nothing.
-static constexpr QStringView kUnitsMasculine[] = {
-    u"", u"jedan", u"dva", u"tri", u"četiri", u"pet", u"šest", u"sedam", u"osam", u"devet"};
-static constexpr QStringView kUnitsFeminine[] = {
-    u"", u"jedna", u"dvije", u"tri", u"četiri", u"pet", u"šest", u"sedam", u"osam", u"devet"};
-static constexpr QStringView kTens[] = {
-    u"", u"", u"dvadeset", u"trideset", u"četrdeset",
-    u"pedeset", u"šezdeset", u"sedamdeset", u"osamdeset", u"devedeset"};
-static constexpr QStringView kHundreds[] = {
-    u"", u"sto", u"dvjesto", u"tristo", u"četrsto",
-    u"petsto", u"šesto", u"sedamsto", u"osamsto", u"devetsto"};
+static constexpr QStringView kUnitsMasculine[] = {u"",    u"jedan", u"dva",   u"tri",  u"četiri",
+                                                  u"pet", u"šest",  u"sedam", u"osam", u"devet"};
+static constexpr QStringView kUnitsFeminine[] = {u"",    u"jedna", u"dvije", u"tri",  u"četiri",
+                                                 u"pet", u"šest",  u"sedam", u"osam", u"devet"};
+static constexpr QStringView kTens[] = {u"",        u"",         u"dvadeset",   u"trideset",  u"četrdeset",
+                                        u"pedeset", u"šezdeset", u"sedamdeset", u"osamdeset", u"devedeset"};
+static constexpr QStringView kHundreds[] = {u"",       u"sto",   u"dvjesto",  u"tristo",  u"četrsto",
+                                            u"petsto", u"šesto", u"sedamsto", u"osamsto", u"devetsto"};
 // 10 to 19 by the units digit; the empty ones are the units word + "naest".
-static constexpr QStringView kTeens[] = {
-    u"deset", u"jedanaest", u"dvanaest", u"", u"četrnaest", u"", u"šesnaest", u"", u"", u""};
+static constexpr QStringView kTeens[] = {u"deset", u"jedanaest", u"dvanaest", u"", u"četrnaest",
+                                         u"",      u"šesnaest",  u"",         u"", u""};
 static constexpr QStringView kTeenSuffix = u"naest";
 
-static constexpr std::int64_t kPowersOfTen[] = {
-    1LL, 10LL, 100LL, 1'000LL, 10'000LL, 100'000LL, 1'000'000LL, 10'000'000LL,
-    100'000'000LL, 1'000'000'000LL, 10'000'000'000LL, 100'000'000'000LL,
-    1'000'000'000'000LL, 10'000'000'000'000LL, 100'000'000'000'000LL,
-    1'000'000'000'000'000LL, 10'000'000'000'000'000LL, 100'000'000'000'000'000LL};
+static constexpr std::int64_t kPowersOfTen[] = {1LL,
+                                                10LL,
+                                                100LL,
+                                                1'000LL,
+                                                10'000LL,
+                                                100'000LL,
+                                                1'000'000LL,
+                                                10'000'000LL,
+                                                100'000'000LL,
+                                                1'000'000'000LL,
+                                                10'000'000'000LL,
+                                                100'000'000'000LL,
+                                                1'000'000'000'000LL,
+                                                10'000'000'000'000LL,
+                                                100'000'000'000'000LL,
+                                                1'000'000'000'000'000LL,
+                                                10'000'000'000'000'000LL,
+                                                100'000'000'000'000'000LL};
 
 // The largest whole part the three fixed groups can hold, in hundredths.
 static constexpr std::int64_t kCentsLimit = 100'000'000'000LL;
@@ -48,8 +59,8 @@ struct DecimalText {
 static DecimalText toDecimalText(double x)
 {
     char buffer[32];
-    const auto [end, ec] = std::to_chars(std::begin(buffer), std::end(buffer), x,
-                                         std::chars_format::scientific, 14);
+    const auto [end, ec] =
+        std::to_chars(std::begin(buffer), std::end(buffer), x, std::chars_format::scientific, 14);
     DecimalText text;
     if (ec != std::errc())
         return text;

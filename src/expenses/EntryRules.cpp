@@ -29,12 +29,9 @@ struct ComputedField {
 };
 
 constexpr ComputedField kComputed[] = {
-    {E::Akontacija, 4, Op::Product, 1, 3},
-    {E::Dnevnice, 5, Op::PerDiem, 0, 0},
-    {E::Prijevoz, 5, Op::Difference, 4, 3},
-    {E::Prijevoz, 6, Op::Product, 5, 11},
-    {E::Prijevoz, 9, Op::Product, 6, 8},
-    {E::Ostali, 5, Op::Product, 2, 4},
+    {E::Akontacija, 4, Op::Product, 1, 3},  {E::Dnevnice, 5, Op::PerDiem, 0, 0},
+    {E::Prijevoz, 5, Op::Difference, 4, 3}, {E::Prijevoz, 6, Op::Product, 5, 11},
+    {E::Prijevoz, 9, Op::Product, 6, 8},    {E::Ostali, 5, Op::Product, 2, 4},
 };
 
 // Its own result among them: a typed per-diem "Iznos" is replaced at once.
@@ -123,9 +120,10 @@ void EntryRules::declareComputedFields()
     }
 
     auto& reduction = number(E::Dnevnice, 4);
-    reduction.setHint(u"Primjer br. 1.\r\n- dnevnica 100,00 EUR\r\n- osigurani troškovi prehrane\r\n"
-                      u"- umanjenje iznosi 80%\r\n:::::::::::::::::\r\nPrimjer br. 2.\r\n- dnevnica 100,00 EUR\r\n"
-                      u"- nisu osigurani troškovi prehrane\r\n- umanjenje iznosi 0%"_s);
+    reduction.setHint(
+        u"Primjer br. 1.\r\n- dnevnica 100,00 EUR\r\n- osigurani troškovi prehrane\r\n"
+        u"- umanjenje iznosi 80%\r\n:::::::::::::::::\r\nPrimjer br. 2.\r\n- dnevnica 100,00 EUR\r\n"
+        u"- nisu osigurani troškovi prehrane\r\n- umanjenje iznosi 0%"_s);
     m_main.control(expenseKind(E::Ostali).fieldName(1)).setCaption(u"Naziv troška:"_s);
     number(E::Ostali, 2).setHint(u"Upisuje se iznos s računa zajedno s PDV-om."_s);
 }

@@ -24,12 +24,12 @@ struct ExpenseKind {
     const char16_t* sheetTitle;
     std::span<const SheetColumn> columns;
     std::span<const SheetColumn> extraFields; // entry fields beyond the columns (cost per km)
-    int requiredField;       // the amount "&Dodaj" requires
-    int summedColumn;        // summed into the total field
+    int requiredField;                        // the amount "&Dodaj" requires
+    int summedColumn;                         // summed into the total field
     const char16_t* totalField;
-    int settlementColumn;    // where the packed sheet lives in the settlement row
+    int settlementColumn;                   // where the packed sheet lives in the settlement row
     std::array<const char16_t*, 3> buttons; // &Dodaj, &Obriši, S&premi
-    bool explainedSheet;     // its sheet's hint says how records are entered
+    bool explainedSheet;                    // its sheet's hint says how records are entered
 
     QString sheetName() const { return u"sg_tr_" + QString::fromUtf16(name); }
     QString fieldName(int n) const

@@ -32,8 +32,7 @@ const QString kSheetHint = u"U tablicu se ne mogu direktno unositi podaci.\r\n"
 } // namespace
 
 ExpensePages::ExpensePages(MainWindowModel& main, ExpenseSheets& sheets)
-    : m_main(main), m_sheets(sheets),
-      m_rules(std::make_unique<EntryRules>(main)),
+    : m_main(main), m_sheets(sheets), m_rules(std::make_unique<EntryRules>(main)),
       m_totals(std::make_unique<Totals>(main))
 {
     for (const ExpenseKind& kind : expenseKinds())
@@ -55,9 +54,15 @@ void ExpensePages::declare(const ExpenseKind& kind)
     grid.onSelectCell([this, which](int, int row) { SelectSheetRecord(which, row); });
 
     const auto& [add, remove, save] = kind.buttons;
-    m_main.add<Button>(QString::fromUtf16(add), u"&Dodaj"_s).onClick([this, which] { AddSheetRecord(which); });
-    m_main.add<Button>(QString::fromUtf16(remove), u"&Obriši"_s).onClick([this, which] { DeleteSheetRecord(which); });
-    m_main.add<Button>(QString::fromUtf16(save), u"S&premi"_s).onClick([this, which] { SaveSheetRecord(which); });
+    m_main.add<Button>(QString::fromUtf16(add), u"&Dodaj"_s).onClick([this, which] {
+        AddSheetRecord(which);
+    });
+    m_main.add<Button>(QString::fromUtf16(remove), u"&Obriši"_s).onClick([this, which] {
+        DeleteSheetRecord(which);
+    });
+    m_main.add<Button>(QString::fromUtf16(save), u"S&premi"_s).onClick([this, which] {
+        SaveSheetRecord(which);
+    });
 }
 
 int ExpensePages::currentRecordRow(Expense kind)

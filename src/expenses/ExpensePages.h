@@ -55,7 +55,8 @@ private:
     // Makes a changed copy of a sheet current: every sum and the record to show are read
     // from the copy first, so a cell that is no number leaves sheet, totals and fields as
     // they were. Then the totals follow, the fields, and the whole order is saved.
-    void commit(Expense kind, const GridTable& rows, bool countPerDiems, const std::function<void()>& showFields);
+    void commit(Expense kind, const GridTable& rows, bool countPerDiems,
+                const std::function<void()>& showFields);
     int currentRecordRow(Expense kind);
 
     MainWindowModel& m_main;

@@ -47,11 +47,20 @@ void ExpenseSheets::declare(const ExpenseKind& kind)
     }
 }
 
-GridTable& ExpenseSheets::sheet(Expense kind) { return m_form.table(expenseKind(kind).sheetName()); }
+GridTable& ExpenseSheets::sheet(Expense kind)
+{
+    return m_form.table(expenseKind(kind).sheetName());
+}
 
-bool ExpenseSheets::hasRecords(Expense kind) { return hasRecords(sheet(kind)); }
+bool ExpenseSheets::hasRecords(Expense kind)
+{
+    return hasRecords(sheet(kind));
+}
 
-bool ExpenseSheets::hasRecords(const GridTable& t) { return t.rowCount() > 2 || !t.cell(0, 1).isEmpty(); }
+bool ExpenseSheets::hasRecords(const GridTable& t)
+{
+    return t.rowCount() > 2 || !t.cell(0, 1).isEmpty();
+}
 
 void ExpenseSheets::ClearEntryFields(Expense kind)
 {
@@ -103,7 +112,10 @@ void ExpenseSheets::showRow(Expense kind, const Row& row)
     }
 }
 
-void ExpenseSheets::RowToFields(Expense kind, int row) { showRow(kind, readRow(kind, sheet(kind), row)); }
+void ExpenseSheets::RowToFields(Expense kind, int row)
+{
+    showRow(kind, readRow(kind, sheet(kind), row));
+}
 
 QStringList ExpenseSheets::fieldTexts(Expense kind)
 {
@@ -122,7 +134,10 @@ QStringList ExpenseSheets::fieldTexts(Expense kind)
     return cells;
 }
 
-void ExpenseSheets::FieldsToRow(Expense kind, int row) { FieldsToRow(kind, sheet(kind), row); }
+void ExpenseSheets::FieldsToRow(Expense kind, int row)
+{
+    FieldsToRow(kind, sheet(kind), row);
+}
 
 void ExpenseSheets::FieldsToRow(Expense kind, GridTable& t, int row)
 {
@@ -139,9 +154,12 @@ void ExpenseSheets::checkSheetText(const QString& text)
     // The table files hold Windows-1250 only; asked of our own codec, which is always there.
     for (const QChar ch : text)
         if (!fitsWindows1250(QStringView(&ch, 1)))
-            throw AppError(u"Tekst sadrži znak koji se ne može spremiti: %1. Uklonite ga i pokušajte ponovno."_s.arg(ch));
+            throw AppError(
+                u"Tekst sadrži znak koji se ne može spremiti: %1. Uklonite ga i pokušajte ponovno."_s.arg(
+                    ch));
     if (text.contains(u'|') || text.contains(u'\\'))
-        throw AppError(u"Znakovi | i \\ ne mogu se spremiti u tablicu troškova. Uklonite ih i pokušajte ponovno."_s);
+        throw AppError(
+            u"Znakovi | i \\ ne mogu se spremiti u tablicu troškova. Uklonite ih i pokušajte ponovno."_s);
 }
 
 } // namespace selvana

@@ -9,19 +9,14 @@ using namespace Qt::StringLiterals;
 namespace selvana {
 
 Totals::Totals(MainWindowModel& main)
-    : m_main(main),
-      m_advance(main.get<NumberField>(u"nl_12")),
-      m_words(main.get<TextField>(u"nl_13")),
-      m_perDiems(main.get<NumberField>(u"nl_20")),
-      m_transport(main.get<NumberField>(u"nl_21")),
-      m_other(main.get<NumberField>(u"nl_22")),
-      m_costs(main.get<NumberField>(u"nl_23")),
-      m_payout(main.get<NumberField>(u"rc_16")),
-      m_refund(main.get<NumberField>(u"rc_17")),
+    : m_main(main), m_advance(main.get<NumberField>(u"nl_12")), m_words(main.get<TextField>(u"nl_13")),
+      m_perDiems(main.get<NumberField>(u"nl_20")), m_transport(main.get<NumberField>(u"nl_21")),
+      m_other(main.get<NumberField>(u"nl_22")), m_costs(main.get<NumberField>(u"nl_23")),
+      m_payout(main.get<NumberField>(u"rc_16")), m_refund(main.get<NumberField>(u"rc_17")),
       m_advanceCurrency(main.get<TextField>(u"ed_tr_akontacija_2"))
 {
-    for (const QString& name : {u"nl_12"_s, u"nl_20"_s, u"rc_8"_s, u"nl_21"_s, u"nl_22"_s, u"nl_23"_s, u"rc_16"_s,
-                                u"rc_17"_s})
+    for (const QString& name :
+         {u"nl_12"_s, u"nl_20"_s, u"rc_8"_s, u"nl_21"_s, u"nl_22"_s, u"nl_23"_s, u"rc_16"_s, u"rc_17"_s})
         main.get<NumberField>(name).setZeroShownEmpty(true);
 
     for (const QString& name : {u"nl_20"_s, u"rc_8"_s, u"nl_21"_s, u"nl_22"_s})
@@ -36,7 +31,10 @@ Totals::Totals(MainWindowModel& main)
     save.onClick([this] { m_main.orderBook().SaveOrder(); });
 }
 
-void Totals::sumOfCosts() { m_costs.setValue(m_perDiems.value() + m_transport.value() + m_other.value()); }
+void Totals::sumOfCosts()
+{
+    m_costs.setValue(m_perDiems.value() + m_transport.value() + m_other.value());
+}
 
 void Totals::settlement()
 {

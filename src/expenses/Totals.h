@@ -21,14 +21,14 @@ public:
 
 private:
     MainWindowModel& m_main;
-    NumberField& m_advance;  // nl_12
-    TextField& m_words;      // nl_13
-    NumberField& m_perDiems; // nl_20
-    NumberField& m_transport; // nl_21
-    NumberField& m_other;    // nl_22
-    NumberField& m_costs;    // nl_23
-    NumberField& m_payout;   // rc_16
-    NumberField& m_refund;   // rc_17
+    NumberField& m_advance;       // nl_12
+    TextField& m_words;           // nl_13
+    NumberField& m_perDiems;      // nl_20
+    NumberField& m_transport;     // nl_21
+    NumberField& m_other;         // nl_22
+    NumberField& m_costs;         // nl_23
+    NumberField& m_payout;        // rc_16
+    NumberField& m_refund;        // rc_17
     TextField& m_advanceCurrency; // ed_tr_akontacija_2
 };
 

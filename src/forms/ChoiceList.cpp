@@ -8,8 +8,7 @@ namespace selvana {
 
 ChoiceList::ChoiceList(const QString& name, bool sorted, QObject* parent)
     : Control(Kind::Choice, name, parent), m_sorted(sorted)
-{
-}
+{}
 
 void ChoiceList::setEntries(QList<Entry> entries)
 {
@@ -69,7 +68,10 @@ int ChoiceList::indexOf(const QString& text) const
     return -1;
 }
 
-int ChoiceList::currentIndex() const { return indexOf(m_text); }
+int ChoiceList::currentIndex() const
+{
+    return indexOf(m_text);
+}
 
 void ChoiceList::setCurrentIndex(int index)
 {

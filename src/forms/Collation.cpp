@@ -23,7 +23,10 @@ const QCollator& collator()
 
 } // namespace
 
-int compare(const QString& a, const QString& b) { return collator().compare(a, b); }
+int compare(const QString& a, const QString& b)
+{
+    return collator().compare(a, b);
+}
 
 QList<int> sortedOrder(const QList<QString>& texts)
 {

@@ -2,8 +2,7 @@
 
 namespace selvana {
 
-Control::Control(Kind kind, const QString& name, QObject* parent)
-    : QObject(parent), m_kind(kind)
+Control::Control(Kind kind, const QString& name, QObject* parent) : QObject(parent), m_kind(kind)
 {
     setObjectName(name);
 }

@@ -40,8 +40,8 @@ public:
     void enter();
 
 signals:
-    void valueChanged();  // the shown value changed: the view refreshes it
-    void stateChanged();  // enabled, visible, caption, hint or size changed
+    void valueChanged(); // the shown value changed: the view refreshes it
+    void stateChanged(); // enabled, visible, caption, hint or size changed
 
 protected:
     void fireChange();

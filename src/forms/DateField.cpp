@@ -18,7 +18,10 @@ void DateField::setDate(const QDate& date)
     fireChange();
 }
 
-QString DateField::text() const { return TextForms::formatDate(m_date); }
+QString DateField::text() const
+{
+    return TextForms::formatDate(m_date);
+}
 
 void DateField::setText(const QString& text)
 {

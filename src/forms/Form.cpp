@@ -14,8 +14,7 @@ namespace {
 
 } // namespace
 
-Form::Form(const QString& formName, Dialogs& dialogs, QObject* parent)
-    : QObject(parent), m_dialogs(dialogs)
+Form::Form(const QString& formName, Dialogs& dialogs, QObject* parent) : QObject(parent), m_dialogs(dialogs)
 {
     setObjectName(formName);
 }
@@ -135,7 +134,10 @@ void Form::setValue(QStringView name, double value)
     });
 }
 
-QDate Form::date(QStringView name) const { return get<DateField>(name).date(); }
+QDate Form::date(QStringView name) const
+{
+    return get<DateField>(name).date();
+}
 
 void Form::setDate(QStringView name, const QDate& date)
 {
@@ -143,7 +145,10 @@ void Form::setDate(QStringView name, const QDate& date)
     guard([&] { field.setDate(date); });
 }
 
-GridTable& Form::table(QStringView name) { return get<GridControl>(name).table(); }
+GridTable& Form::table(QStringView name)
+{
+    return get<GridControl>(name).table();
+}
 
 QStringList Form::items(QStringView name) const
 {
@@ -153,7 +158,10 @@ QStringList Form::items(QStringView name) const
     return get<ChoiceList>(name).texts();
 }
 
-QString Form::itemValue(QStringView name) const { return get<ChoiceList>(name).currentValue(); }
+QString Form::itemValue(QStringView name) const
+{
+    return get<ChoiceList>(name).currentValue();
+}
 
 void Form::choose(QStringView name, const QString& text)
 {
@@ -196,9 +204,18 @@ void Form::selectCell(QStringView table, int col, int row)
     guard([&] { grid.selectCell(col, row); });
 }
 
-bool Form::isEnabled(QStringView name) const { return control(name).isEnabled(); }
-bool Form::isVisible(QStringView name) const { return control(name).isVisible(); }
-bool Form::isChecked(QStringView name) const { return get<CheckBox>(name).isChecked(); }
+bool Form::isEnabled(QStringView name) const
+{
+    return control(name).isEnabled();
+}
+bool Form::isVisible(QStringView name) const
+{
+    return control(name).isVisible();
+}
+bool Form::isChecked(QStringView name) const
+{
+    return get<CheckBox>(name).isChecked();
+}
 
 void Form::setChecked(QStringView name, bool checked)
 {
@@ -206,9 +223,15 @@ void Form::setChecked(QStringView name, bool checked)
     guard([&] { box.setChecked(checked); });
 }
 
-QString Form::status(int panel) const { return m_status.value(panel); }
+QString Form::status(int panel) const
+{
+    return m_status.value(panel);
+}
 
-QString Form::hint(QStringView name) const { return control(name).hint(); }
+QString Form::hint(QStringView name) const
+{
+    return control(name).hint();
+}
 
 void Form::setStatus(int panel, const QString& text)
 {

@@ -60,8 +60,8 @@ public:
     {
         auto* typed = qobject_cast<T*>(&control(name));
         if (!typed)
-            throw std::invalid_argument(objectName().toStdString() + ": control of another kind: " +
-                                        name.toString().toStdString());
+            throw std::invalid_argument(objectName().toStdString() +
+                                        ": control of another kind: " + name.toString().toStdString());
         return *typed;
     }
     QList<Control*> controls() const { return m_order; }

@@ -13,8 +13,7 @@ class RadioGroup : public Control {
 public:
     RadioGroup(const QString& name, const QStringList& items, QObject* parent = nullptr)
         : Control(Kind::Radio, name, parent), m_items(items)
-    {
-    }
+    {}
 
     QStringList items() const { return m_items; }
     int index() const { return m_index; }

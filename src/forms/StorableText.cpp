@@ -3,7 +3,6 @@
 #include "forms/AppError.h"
 #include "storage/Windows1250.h"
 
-
 using namespace Qt::StringLiterals;
 
 namespace selvana::StorableText {
@@ -28,11 +27,12 @@ void check(const QString& text, bool multiLine)
     const QChar bad = firstUnstorable(text, multiLine);
     if (bad.isNull())
         return;
-    const QString shown = bad == u'\t' ? u"TAB"_s
+    const QString shown = bad == u'\t'                     ? u"TAB"_s
                           : (bad == u'\r' || bad == u'\n') ? u"novi red"_s
-                          : bad.unicode() < 0x20 ? u"kontrolni znak"_s
-                                                 : QString(bad);
-    throw AppError(u"Tekst sadrži znak koji se ne može spremiti: %1. Uklonite ga i pokušajte ponovno."_s.arg(shown));
+                          : bad.unicode() < 0x20           ? u"kontrolni znak"_s
+                                                           : QString(bad);
+    throw AppError(
+        u"Tekst sadrži znak koji se ne može spremiti: %1. Uklonite ga i pokušajte ponovno."_s.arg(shown));
 }
 
 } // namespace selvana::StorableText

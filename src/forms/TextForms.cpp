@@ -63,10 +63,22 @@ QString formatNumber(double value, int decimals, bool grouping)
     return grouping ? groupThousands(plain) : plain;
 }
 
-QString formatAmount(double value) { return formatNumber(value, 2, true); }
-QString formatRate(double value) { return formatNumber(value, 6, true); }
-QString formatInteger(double value) { return formatNumber(value, 0, true); }
-QString formatKm(double value) { return formatNumber(value, 2, false); }
+QString formatAmount(double value)
+{
+    return formatNumber(value, 2, true);
+}
+QString formatRate(double value)
+{
+    return formatNumber(value, 6, true);
+}
+QString formatInteger(double value)
+{
+    return formatNumber(value, 0, true);
+}
+QString formatKm(double value)
+{
+    return formatNumber(value, 2, false);
+}
 
 QString formatShortest(double value)
 {

@@ -19,7 +19,10 @@ void TimeField::setTime(const QTime& time)
     fireChange();
 }
 
-QString TimeField::text() const { return TextForms::formatTime(m_time); }
+QString TimeField::text() const
+{
+    return TextForms::formatTime(m_time);
+}
 
 void TimeField::setText(const QString& text)
 {

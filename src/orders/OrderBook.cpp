@@ -21,11 +21,17 @@ constexpr int kLargestNumber = 10000;
 constexpr int kNumberingHeight = 92;
 constexpr int kCorrectionHeight = 155;
 
-QString wholeNumber(int n) { return QString::number(n); }
+QString wholeNumber(int n)
+{
+    return QString::number(n);
+}
 
 } // namespace
 
-OrderBook::OrderBook(MainWindowModel& main, OrderPage& page) : m_main(main), m_page(page) { declare(); }
+OrderBook::OrderBook(MainWindowModel& main, OrderPage& page) : m_main(main), m_page(page)
+{
+    declare();
+}
 
 void OrderBook::declare()
 {
@@ -65,7 +71,7 @@ void OrderBook::declare()
     });
 
     const std::pair<const char16_t*, const char16_t*> actions[] = {
-        {u"bt_nalog_dodaj_prazan", u"&Dodaj"}, {u"bt_nalog_dodaj_pun", u"Doda&j"},
+        {u"bt_nalog_dodaj_prazan", u"&Dodaj"},   {u"bt_nalog_dodaj_pun", u"Doda&j"},
         {u"bg_nalozi_1fcShapeBtn2", u"&Obriši"}, {u"bg_nalozi_1fcShapeBtn3", u"S&premi"},
         {u"bg_nalozi_1fcShapeBtn4", u"&Ispis"},
     };
@@ -83,14 +89,16 @@ void OrderBook::declare()
     };
     nav(u"fcShapeBtn7"_s, u"|<"_s, u"Idi na prvi nalog"_s, [](GridTable&) { return 0; });
     nav(u"fcShapeBtn8"_s, u">|"_s, u"Idi na zadnji nalog"_s, [](GridTable& t) { return t.rowCount() - 1; });
-    nav(u"fcShapeBtn9"_s, u"<<"_s, u"Idi na prethodni nalog"_s, [](GridTable& t) { return std::max(0, t.currentRow() - 1); });
+    nav(u"fcShapeBtn9"_s, u"<<"_s, u"Idi na prethodni nalog"_s,
+        [](GridTable& t) { return std::max(0, t.currentRow() - 1); });
     nav(u"fcShapeBtn10"_s, u">>"_s, u"Idi na sljedeći nalog"_s,
         [](GridTable& t) { return std::min(t.rowCount() - 1, t.currentRow() + 1); });
 
     auto& correction = m_main.add<CheckBox>(u"cb_korekcija"_s, u"Ispravak"_s);
     m_main.add<Panel>(u"pn_korekcija"_s).setVisible(false);
     correction.onChange([this, &correction] {
-        m_main.get<Panel>(u"pn_brj_nlg").setHeight(correction.isChecked() ? kCorrectionHeight : kNumberingHeight);
+        m_main.get<Panel>(u"pn_brj_nlg")
+            .setHeight(correction.isChecked() ? kCorrectionHeight : kNumberingHeight);
         m_main.get<Panel>(u"pn_korekcija").setVisible(correction.isChecked());
     });
     const std::pair<const char16_t*, const char16_t*> numberFields[] = {
@@ -105,8 +113,14 @@ void OrderBook::declare()
     m_main.add<Button>(u"fcShapeBtn27"_s, u"Ubaci"_s).onClick([this] { insertNumber(); });
 }
 
-GridTable& OrderBook::orders() { return m_main.table(u"sg_nalozi"); }
-GridTable& OrderBook::settlements() { return m_main.table(u"sg_obracun"); }
+GridTable& OrderBook::orders()
+{
+    return m_main.table(u"sg_nalozi");
+}
+GridTable& OrderBook::settlements()
+{
+    return m_main.table(u"sg_obracun");
+}
 
 QString OrderBook::ordersFile() const
 {
@@ -118,7 +132,10 @@ QString OrderBook::settlementsFile() const
     return m_main.folders().dataFolder() + m_subject + u'_' + m_year + u"_obracun.txt"_s;
 }
 
-int OrderBook::largestNumber() const { return m_largest; }
+int OrderBook::largestNumber() const
+{
+    return m_largest;
+}
 
 void OrderBook::recountLargest()
 {
@@ -138,8 +155,8 @@ bool OrderBook::hasNumber(const QString& number) const
 
 void OrderBook::info()
 {
-    m_main.setStatus(0, m_main.text(u"ed_sb_naziv") + u" - Zadnji broj naloga: "_s + wholeNumber(largestNumber()) +
-                            u" - "_s + m_main.text(u"nl_1") + u". godine"_s);
+    m_main.setStatus(0, m_main.text(u"ed_sb_naziv") + u" - Zadnji broj naloga: "_s +
+                            wholeNumber(largestNumber()) + u" - "_s + m_main.text(u"nl_1") + u". godine"_s);
 }
 
 QString OrderBook::totalsCaption() const
@@ -149,7 +166,10 @@ QString OrderBook::totalsCaption() const
            m_main.text(u"nl_1") + u"><UKUPNO>"_s;
 }
 
-void OrderBook::updateTotalsCaption() { m_main.get<Label>(u"lb_ukupno").setCaption(totalsCaption()); }
+void OrderBook::updateTotalsCaption()
+{
+    m_main.get<Label>(u"lb_ukupno").setCaption(totalsCaption());
+}
 
 void OrderBook::clearPage()
 {
@@ -261,8 +281,9 @@ void OrderBook::rebuildLists()
         for (int r = 0; r < t.rowCount(); ++r) {
             const QString number = t.cell(0, r);
             numbers.push_back({number, number});
-            sorted.push_back({t.cell(4, r) + u" - "_s + t.cell(8, r) + u'-' + t.cell(7, r) + u" - br. nal. "_s + number,
-                              number});
+            sorted.push_back(
+                {t.cell(4, r) + u" - "_s + t.cell(8, r) + u'-' + t.cell(7, r) + u" - br. nal. "_s + number,
+                 number});
         }
     }
     m_main.get<ChoiceList>(u"cb_brojevi_naloga").setEntries(std::move(numbers));
@@ -319,7 +340,8 @@ void OrderBook::SaveOrder()
     // Saving over another order's row would lose that order: a number that is not in the
     // book is added with "Dodaj", not saved.
     if (orders().hasData() && orders().cell(0, orders().currentRow()) != shown)
-        throw AppError(u"Nalog pod rednim brojem "_s + shown + u" ne postoji. Novi nalog dodaje se gumbom \"Dodaj\"."_s);
+        throw AppError(u"Nalog pod rednim brojem "_s + shown +
+                       u" ne postoji. Novi nalog dodaje se gumbom \"Dodaj\"."_s);
     writeShownOrder();
     m_main.setStatus(1, u"Spremanje završeno!"_s);
 }
@@ -340,7 +362,8 @@ void OrderBook::remove()
         if (currentNumber(orders()) != shown)
             throw AppError(u"Nalog pod rednim brojem "_s + shown + u" ne postoji"_s);
     }
-    if (!m_main.dialogs().confirm(u"Brisanje zapisa"_s, u"Ako želite obrisati odabrani zapis, pritisnite \"OK\"."_s))
+    if (!m_main.dialogs().confirm(u"Brisanje zapisa"_s,
+                                  u"Ako želite obrisati odabrani zapis, pritisnite \"OK\"."_s))
         return;
 
     // Both rows go in memory first; then the pair of files is written (or removed) together.

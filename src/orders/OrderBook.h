@@ -19,16 +19,16 @@ public:
     QString ordersFile() const;
     QString settlementsFile() const;
 
-    void add(bool copy);        // "&Dodaj" (empty) and "Doda&j" (a copy of the shown order)
-    void SaveOrder();           // WriteOrder, then both files
-    void remove();              // "&Obriši"
+    void add(bool copy); // "&Dodaj" (empty) and "Doda&j" (a copy of the shown order)
+    void SaveOrder();    // WriteOrder, then both files
+    void remove();       // "&Obriši"
     void moveTo(const QString& number);
-    void goToRow(int row);      // first, last, previous, next
-    void renumber();            // "OK" beside "Stari broj" and "Novi broj"
-    void insertNumber();        // "Ubaci"
+    void goToRow(int row); // first, last, previous, next
+    void renumber();       // "OK" beside "Stari broj" and "Novi broj"
+    void insertNumber();   // "Ubaci"
 
-    int largestNumber() const;  // 0 in an empty book
-    void info();                // the information line in status panel 0
+    int largestNumber() const; // 0 in an empty book
+    void info();               // the information line in status panel 0
     void rebuildLists();
     QString totalsCaption() const;
 

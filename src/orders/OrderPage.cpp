@@ -65,14 +65,17 @@ constexpr FieldDef kSettlementFields[] = {
 
 // Order fields a lookup list learns from when the user leaves them.
 constexpr std::pair<const char16_t*, LookupListsPage::List> kLearningFields[] = {
-    {u"nl_4", LookupListsPage::Putnici},  {u"nl_5", LookupListsPage::Zvanje},
+    {u"nl_4", LookupListsPage::Putnici},   {u"nl_5", LookupListsPage::Zvanje},
     {u"nl_6", LookupListsPage::Zanimanja}, {u"nl_8", LookupListsPage::Mjesta},
     {u"nl_14", LookupListsPage::Prijevoz}, {u"nl_15", LookupListsPage::Prijevoz},
 };
 
 const QString kLineJoint = u"\\\\"_s;
 
-QString str(const char16_t* text) { return text ? QString::fromUtf16(text) : QString(); }
+QString str(const char16_t* text)
+{
+    return text ? QString::fromUtf16(text) : QString();
+}
 
 void declare(Form& form, const FieldDef& def)
 {
@@ -106,7 +109,10 @@ void declare(Form& form, const FieldDef& def)
 }
 
 // A zero and an empty text are the same in a cell: nothing.
-QString numberCell(double value, const QString& shown) { return value == 0.0 ? QString() : shown; }
+QString numberCell(double value, const QString& shown)
+{
+    return value == 0.0 ? QString() : shown;
+}
 
 } // namespace
 
@@ -322,8 +328,8 @@ void OrderPage::ClearOrderFields()
     for (const QString& name : {u"nl_2"_s, u"nl_4"_s, u"nl_5"_s, u"nl_6"_s, u"nl_7"_s, u"nl_8"_s, u"nl_13"_s,
                                 u"nl_14"_s, u"nl_15"_s, u"nl_9"_s, u"nl_17"_s, u"nl_18"_s})
         m_main.get<TextField>(name).setText(QString());
-    for (const QString& name : {u"nl_10"_s, u"nl_11"_s, u"nl_12"_s, u"nl_16"_s, u"nl_20"_s, u"nl_21"_s,
-                                u"nl_22"_s, u"nl_23"_s})
+    for (const QString& name :
+         {u"nl_10"_s, u"nl_11"_s, u"nl_12"_s, u"nl_16"_s, u"nl_20"_s, u"nl_21"_s, u"nl_22"_s, u"nl_23"_s})
         m_main.get<NumberField>(name).setValue(0);
 }
 

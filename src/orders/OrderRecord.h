@@ -6,14 +6,14 @@ namespace selvana {
 
 // How a field is kept in a cell of the order or settlement row.
 enum class CellForm {
-    Text,       // as typed
-    Lines,      // a multi-line text: non-empty lines joined by two backslashes
-    Date,       // the order date picker, "dd.mm.yyyy"
-    Shortest,   // number text: shortest decimal, no grouping ("1234,5")
-    Display,    // the field's display text ("1.234,50")
-    Year,       // the year field: written, never read back
-    WriteOnly,  // written from its field, read from elsewhere
-    Sheet,      // a packed expense sheet
+    Text,      // as typed
+    Lines,     // a multi-line text: non-empty lines joined by two backslashes
+    Date,      // the order date picker, "dd.mm.yyyy"
+    Shortest,  // number text: shortest decimal, no grouping ("1234,5")
+    Display,   // the field's display text ("1.234,50")
+    Year,      // the year field: written, never read back
+    WriteOnly, // written from its field, read from elsewhere
+    Sheet,     // a packed expense sheet
 };
 
 struct RecordColumn {

@@ -29,23 +29,29 @@ struct FieldDef {
 
 // In the order of table columns 1 to 8.
 constexpr FieldDef kFields[] = {
-    {u"ed_sb_naziv", u"Naziv"},
-    {u"ed_sb_adresa", u"Adresa (ulica i kućni broj)"},
-    {u"ed_sb_mjesto", u"Mjesto"},
-    {u"ed_sb_oib", u"OIB"},
-    {u"ed_sb_pbr", u"PBR"},
-    {u"ed_sb_tel", u"tel."},
-    {u"ed_sb_fax", u"fax"},
-    {u"ed_sb_internet", u"Internet"},
+    {u"ed_sb_naziv", u"Naziv"},   {u"ed_sb_adresa", u"Adresa (ulica i kućni broj)"},
+    {u"ed_sb_mjesto", u"Mjesto"}, {u"ed_sb_oib", u"OIB"},
+    {u"ed_sb_pbr", u"PBR"},       {u"ed_sb_tel", u"tel."},
+    {u"ed_sb_fax", u"fax"},       {u"ed_sb_internet", u"Internet"},
 };
 constexpr int kFieldCount = int(std::size(kFields));
 static_assert(kFieldCount == SubjectsPage::kColumns - 1);
 
-QString fieldName(int i) { return QString::fromUtf16(kFields[i].name); }
+QString fieldName(int i)
+{
+    return QString::fromUtf16(kFields[i].name);
+}
 
 // Columns of the Dravik base.
-enum BaseColumn { BaseName = 1, BaseStreet = 3, BaseHouseNumber = 4, BasePostCode = 5, BasePlace = 6,
-                  BaseOib = 21, BaseWeb = 24 };
+enum BaseColumn {
+    BaseName = 1,
+    BaseStreet = 3,
+    BaseHouseNumber = 4,
+    BasePostCode = 5,
+    BasePlace = 6,
+    BaseOib = 21,
+    BaseWeb = 24
+};
 
 // Runs a change of the table; when it fails (a save that cannot be written) the table goes
 // back to what it was, so it still matches its file and the choice list.
@@ -153,10 +159,22 @@ void SubjectsPage::loadBase()
 
 // --- the current subject ---
 
-GridTable& SubjectsPage::table() { return m_main.table(u"sg_subjekti"); }
-QString SubjectsPage::tableFile() const { return m_main.folders().dataFolder() + kTableFile; }
-bool SubjectsPage::isEmpty() const { return !m_main.get<GridControl>(u"sg_subjekti").table().hasData(); }
-ChoiceList& SubjectsPage::subjectList() const { return m_main.get<ChoiceList>(u"cb_subjekti"); }
+GridTable& SubjectsPage::table()
+{
+    return m_main.table(u"sg_subjekti");
+}
+QString SubjectsPage::tableFile() const
+{
+    return m_main.folders().dataFolder() + kTableFile;
+}
+bool SubjectsPage::isEmpty() const
+{
+    return !m_main.get<GridControl>(u"sg_subjekti").table().hasData();
+}
+ChoiceList& SubjectsPage::subjectList() const
+{
+    return m_main.get<ChoiceList>(u"cb_subjekti");
+}
 
 QString SubjectsPage::currentNumber() const
 {
@@ -295,9 +313,10 @@ void SubjectsPage::remove()
         return;
     const QStringList files = subjectFiles(currentNumber());
     if (!files.isEmpty() &&
-        !dialogs.confirm(u"Brisanje evidencije"_s,
-                         u"Za odabranog subjekta već je rađena evidencija. Brisanjem subjekta obrisat će se i ta "
-                         u"evidencija. Ako i dalje želite obrisati odabranog subjekta, pritisnite \"OK\"."_s))
+        !dialogs.confirm(
+            u"Brisanje evidencije"_s,
+            u"Za odabranog subjekta već je rađena evidencija. Brisanjem subjekta obrisat će se i ta "
+            u"evidencija. Ako i dalje želite obrisati odabranog subjekta, pritisnite \"OK\"."_s))
         return;
     for (const QString& file : files)
         if (QFileInfo::exists(file))
@@ -331,9 +350,9 @@ void SubjectsPage::baseChosen()
     QStringList street{base.cell(BaseStreet, row), base.cell(BaseHouseNumber, row)};
     street.removeAll(QString());
     // Telephone and fax are not in the base: they stay as typed.
-    setFields({base.cell(BaseName, row), street.join(u' '), base.cell(BasePlace, row), base.cell(BaseOib, row),
-               base.cell(BasePostCode, row), m_main.text(u"ed_sb_tel"), m_main.text(u"ed_sb_fax"),
-               base.cell(BaseWeb, row)});
+    setFields({base.cell(BaseName, row), street.join(u' '), base.cell(BasePlace, row),
+               base.cell(BaseOib, row), base.cell(BasePostCode, row), m_main.text(u"ed_sb_tel"),
+               m_main.text(u"ed_sb_fax"), base.cell(BaseWeb, row)});
 }
 
 } // namespace selvana

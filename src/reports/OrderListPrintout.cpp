@@ -42,8 +42,8 @@ ReportBand titleBand()
 {
     ReportBand band;
     printout::addLetterhead(band, kLeft, kWidth, Qt::AlignHCenter);
-    band.items.append(ReportItem::textBox({kLeft, 38, kWidth, lineHeight(12)}, u"{pp_naslov}"_s, font(12, true),
-                                          Qt::AlignHCenter, true));
+    band.items.append(ReportItem::textBox({kLeft, 38, kWidth, lineHeight(12)}, u"{pp_naslov}"_s,
+                                          font(12, true), Qt::AlignHCenter, true));
     band.height = 38 + lineHeight(12) + 3;
     return band;
 }
@@ -74,8 +74,8 @@ ReportBand summaryBand()
     printout::addLine(band, kLeft, kRight, 0);
     qreal top = 2;
     for (const auto& [label, field] : kTotals) {
-        band.items.append(ReportItem::textBox({kLeft, top, 48, lineHeight(8)}, QString::fromUtf16(label),
-                                              font(8, true)));
+        band.items.append(
+            ReportItem::textBox({kLeft, top, 48, lineHeight(8)}, QString::fromUtf16(label), font(8, true)));
         band.items.append(ReportItem::textBox({54.5, top, 24.6, lineHeight(8)},
                                               u"{pp_"_s + QString::fromUtf16(field) + u'}', font(8, true),
                                               Qt::AlignRight));

@@ -52,8 +52,8 @@ void openBook(MainWindowModel& w, const QString& subject, const QString& yearTex
 
 void showOrder(MainWindowModel& w, const QString& numberText)
 {
-    const AppError missing(u"Nalog broj "_s + numberText + u" ne postoji u knjizi naloga za "_s + w.text(u"nl_1") +
-                           u". godinu."_s);
+    const AppError missing(u"Nalog broj "_s + numberText + u" ne postoji u knjizi naloga za "_s +
+                           w.text(u"nl_1") + u". godinu."_s);
     bool ok = false;
     const int number = numberText.toInt(&ok);
     if (!ok || number < 1)
@@ -102,7 +102,8 @@ void run(Application& app, const PrintRequest& request)
         throw AppError(u"Nije zadana PDF datoteka (--pdf DATOTEKA)."_s);
     // A mistyped folder must not be created as an empty data folder.
     if (!QFileInfo(app.folders().dataFolder()).isDir())
-        throw AppError(u"Mapa s podacima ne postoji: "_s + QDir::toNativeSeparators(app.folders().dataFolder()));
+        throw AppError(u"Mapa s podacima ne postoji: "_s +
+                       QDir::toNativeSeparators(app.folders().dataFolder()));
     if (!app.start())
         throw AppError(u"Program nije pokrenut."_s);
 

@@ -17,7 +17,7 @@ struct LetterheadLine {
 };
 
 constexpr LetterheadLine kLetterhead[] = {
-    {u"pp_ed_sb_naziv", 16, true}, {u"pp_adresa", 10, false}, {u"pp_kontakt", 10, false},
+    {u"pp_ed_sb_naziv", 16, true}, {u"pp_adresa", 10, false},    {u"pp_kontakt", 10, false},
     {u"pp_internet", 10, false},   {u"pp_ed_sb_oib", 10, false},
 };
 
@@ -36,9 +36,10 @@ void setLetterhead(Report& report, const Form& form)
 {
     const auto field = [&form](QStringView name) { return form.text(name); };
     report.setValue(u"pp_ed_sb_naziv"_s, field(u"ed_sb_naziv"));
-    report.setValue(u"pp_adresa"_s, field(u"ed_sb_adresa") + u"; "_s + field(u"ed_sb_pbr") + u' ' +
-                                        field(u"ed_sb_mjesto"));
-    report.setValue(u"pp_kontakt"_s, u"tel.: "_s + field(u"ed_sb_tel") + u"; "_s + u"fax: "_s + field(u"ed_sb_fax"));
+    report.setValue(u"pp_adresa"_s,
+                    field(u"ed_sb_adresa") + u"; "_s + field(u"ed_sb_pbr") + u' ' + field(u"ed_sb_mjesto"));
+    report.setValue(u"pp_kontakt"_s,
+                    u"tel.: "_s + field(u"ed_sb_tel") + u"; "_s + u"fax: "_s + field(u"ed_sb_fax"));
     report.setValue(u"pp_internet"_s, u"Internet: "_s + field(u"ed_sb_internet"));
     report.setValue(u"pp_ed_sb_oib"_s, u"OIB: "_s + field(u"ed_sb_oib"));
 }
@@ -76,10 +77,9 @@ void addColumnHeads(ReportBand& band, std::span<const Column> columns, const Rep
 {
     for (const Column& column : columns) {
         const Qt::Alignment horizontal = centred ? Qt::AlignHCenter : column.alignment;
-        band.items.append(ReportItem::textBox({column.left + padding, top, column.width - 2 * padding,
-                                               2 * lineHeight(font.pointSize)},
-                                              QString::fromUtf16(column.head), font, horizontal | Qt::AlignVCenter,
-                                              true));
+        band.items.append(ReportItem::textBox(
+            {column.left + padding, top, column.width - 2 * padding, 2 * lineHeight(font.pointSize)},
+            QString::fromUtf16(column.head), font, horizontal | Qt::AlignVCenter, true));
     }
 }
 
@@ -87,10 +87,10 @@ void addColumnFields(ReportBand& band, std::span<const Column> columns, const Re
                      qreal padding)
 {
     for (const Column& column : columns) {
-        ReportItem item = ReportItem::textBox({column.left + padding, top, column.width - 2 * padding,
-                                               lineHeight(font.pointSize)},
-                                              u'{' + QString::fromUtf16(column.field) + u'}', font,
-                                              column.alignment | Qt::AlignTop, column.wraps);
+        ReportItem item = ReportItem::textBox(
+            {column.left + padding, top, column.width - 2 * padding, lineHeight(font.pointSize)},
+            u'{' + QString::fromUtf16(column.field) + u'}', font, column.alignment | Qt::AlignTop,
+            column.wraps);
         item.shrinkToFit = !column.wraps;
         band.items.append(item);
     }
@@ -109,10 +109,12 @@ void addLine(ReportBand& band, qreal left, qreal right, qreal y)
 
 GridPipeline::GridPipeline(const QString& prefix, int fieldCount, bool numbered)
     : m_prefix(prefix.toUpper()), m_fieldCount(fieldCount), m_numbered(numbered)
-{
-}
+{}
 
-int GridPipeline::rowCount() const { return m_table ? std::max(0, m_table->rowCount() - 1) : 0; }
+int GridPipeline::rowCount() const
+{
+    return m_table ? std::max(0, m_table->rowCount() - 1) : 0;
+}
 
 int GridPipeline::fieldIndex(const QString& fieldName) const
 {

@@ -19,7 +19,10 @@ namespace printout {
 
 ReportFont font(qreal pointSize, bool bold = false, bool underline = false);
 // The height of one line of text in the font's size (Arial's line spacing).
-constexpr qreal lineHeight(qreal pointSize) { return pointSize * 0.4058; }
+constexpr qreal lineHeight(qreal pointSize)
+{
+    return pointSize * 0.4058;
+}
 
 // The five letterhead lines of the current subject, as the report values
 // pp_ed_sb_naziv, pp_adresa, pp_kontakt, pp_internet and pp_ed_sb_oib.

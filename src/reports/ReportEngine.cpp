@@ -253,7 +253,8 @@ ReportFont LayoutRun::fittingFont(const ReportFont& font, const QString& text, q
     ReportFont smaller = font;
     // Widths grow nearly in proportion to the size; the loop takes care of the rest.
     smaller.pointSize = std::max(kSmallestShrunkSize, std::floor(font.pointSize * width / full * 10) / 10);
-    while (smaller.pointSize - 0.1 >= kSmallestShrunkSize && m_measurer.width(smaller, text) > width + epsilon)
+    while (smaller.pointSize - 0.1 >= kSmallestShrunkSize &&
+           m_measurer.width(smaller, text) > width + epsilon)
         smaller.pointSize = std::round((smaller.pointSize - 0.1) * 10) / 10;
     return smaller;
 }

@@ -27,9 +27,7 @@ public:
     void paint(const LaidOutItem& item)
     {
         switch (item.kind) {
-        case ReportItemKind::Text:
-            paintText(item);
-            break;
+        case ReportItemKind::Text: paintText(item); break;
         case ReportItemKind::Line:
             usePen(item.penWidth);
             m_painter.drawLine(QLineF(toDevice(item.rect.topLeft()), toDevice(item.rect.bottomRight())));

@@ -29,8 +29,8 @@ struct ReportColumn {
 };
 
 constexpr ReportColumn kColumns[] = {
-    {u"Broj naloga", false, 0},      {u"Osoba", false, 4},          {u"Datum odlaska", false, 7},
-    {u"Datum povratka", true, 4},    {u"Mjesto odlaska", false, 8}, {u"Dnevnice", true, 10},
+    {u"Broj naloga", false, 0},      {u"Osoba", false, 4},           {u"Datum odlaska", false, 7},
+    {u"Datum povratka", true, 4},    {u"Mjesto odlaska", false, 8},  {u"Dnevnice", true, 10},
     {u"Trošak prijevoza", true, 12}, {u"Ostali troškovi", true, 14}, {u"Ukupni troškovi", true, 15},
 };
 constexpr int kColumnCount = int(std::size(kColumns));
@@ -65,10 +65,9 @@ ReportsPage::~ReportsPage() = default;
 
 void ReportsPage::declare()
 {
-    auto& kinds = m_main.addRadioGroup(kKinds, {u"&1. Godišnji izvještaj"_s,
-                                                u"&2. Godišnji izvještaj za odabranog djelatnika"_s,
-                                                u"&3. Mjesečni izvještaj"_s,
-                                                u"&4. Mjesečni izvještaj za odabranog djelatnika"_s});
+    auto& kinds = m_main.addRadioGroup(
+        kKinds, {u"&1. Godišnji izvještaj"_s, u"&2. Godišnji izvještaj za odabranog djelatnika"_s,
+                 u"&3. Mjesečni izvještaj"_s, u"&4. Mjesečni izvještaj za odabranog djelatnika"_s});
     kinds.setCaption(u"Vrste ispisa"_s);
     kinds.onChange([this] { kindChosen(); });
 
@@ -209,7 +208,10 @@ QList<LaidOutPage> ReportsPage::orderListPages()
     return engine().layout(m_orderList->produce(m_main, kind(), m_main.clock().today()));
 }
 
-QString ReportsPage::orderListTitle() const { return OrderListPrintout::title(m_main, kind()); }
+QString ReportsPage::orderListTitle() const
+{
+    return OrderListPrintout::title(m_main, kind());
+}
 
 void ReportsPage::printOrderList()
 {
@@ -217,9 +219,15 @@ void ReportsPage::printOrderList()
     m_main.dialogs().preview(pages, orderListTitle());
 }
 
-QList<LaidOutPage> ReportsPage::travelOrderPages() { return engine().layout(m_travelOrder->produce(m_main)); }
+QList<LaidOutPage> ReportsPage::travelOrderPages()
+{
+    return engine().layout(m_travelOrder->produce(m_main));
+}
 
-QString ReportsPage::travelOrderTitle() const { return TravelOrderPrintout::title(m_main); }
+QString ReportsPage::travelOrderTitle() const
+{
+    return TravelOrderPrintout::title(m_main);
+}
 
 void ReportsPage::printTravelOrder()
 {

@@ -53,18 +53,10 @@ QString TextTemplate::resolve(const FieldLookup& field, const QString& page, con
     QString result;
     for (const Part& part : m_parts) {
         switch (part.kind) {
-        case PartKind::Literal:
-            result += part.text;
-            break;
-        case PartKind::Field:
-            result += field(part.text);
-            break;
-        case PartKind::Page:
-            result += page;
-            break;
-        case PartKind::Pages:
-            result += pages;
-            break;
+        case PartKind::Literal: result += part.text; break;
+        case PartKind::Field: result += field(part.text); break;
+        case PartKind::Page: result += page; break;
+        case PartKind::Pages: result += pages; break;
         }
     }
     return result;

@@ -59,7 +59,10 @@ constexpr qreal kDeadlineBox = 81; // the 14 mm box after the caption
 constexpr qreal kChargedTop = 163;
 constexpr qreal kStampTop = 220;
 
-QString field(const char16_t* name) { return u'{' + QString::fromUtf16(name) + u'}'; }
+QString field(const char16_t* name)
+{
+    return u'{' + QString::fromUtf16(name) + u'}';
+}
 
 void addRuledValue(ReportBand& band, qreal top, qreal left, qreal right, const QString& text,
                    Qt::Alignment alignment = kLeft)
@@ -71,19 +74,20 @@ void addRuledValue(ReportBand& band, qreal top, qreal left, qreal right, const Q
 
 void addCaption(ReportBand& band, qreal top, qreal left, qreal width, const QString& caption)
 {
-    band.items.append(ReportItem::textBox({left, top + baselineDrop(8, 10), width, lineHeight(8)}, caption, font(8)));
+    band.items.append(
+        ReportItem::textBox({left, top + baselineDrop(8, 10), width, lineHeight(8)}, caption, font(8)));
 }
 
 ReportBand orderBlock()
 {
     ReportBand band;
     printout::addLetterhead(band, 0, 112, kLeft);
-    band.items.append(ReportItem::textBox({115, 0, kWidth - 115, lineHeight(8)}, u"Broj naloga i godina"_s, font(8),
-                                          kRight));
-    band.items.append(ReportItem::textBox({115, lineHeight(8), kWidth - 115, lineHeight(16)}, u"{pp_br_naloga}"_s,
-                                          font(16), kRight));
-    band.items.append(ReportItem::textBox({0, 27, kWidth, lineHeight(11)}, u"{pp_mjesto_datum}"_s, font(11),
-                                          kLeft, true));
+    band.items.append(ReportItem::textBox({115, 0, kWidth - 115, lineHeight(8)}, u"Broj naloga i godina"_s,
+                                          font(8), kRight));
+    band.items.append(ReportItem::textBox({115, lineHeight(8), kWidth - 115, lineHeight(16)},
+                                          u"{pp_br_naloga}"_s, font(16), kRight));
+    band.items.append(
+        ReportItem::textBox({0, 27, kWidth, lineHeight(11)}, u"{pp_mjesto_datum}"_s, font(11), kLeft, true));
     band.items.append(ReportItem::textBox({0, 38, kWidth, lineHeight(14)}, u"NALOG ZA SLUŽBENO PUTOVANJE"_s,
                                           font(14, true), kCentre));
 
@@ -104,13 +108,14 @@ ReportBand orderBlock()
     addRuledValue(band, kDeadlineTop, kDeadlineBox, kDeadlineBox + 14, u"{pp_rok_psm_izv}"_s, kCentre);
     addCaption(band, kDeadlineTop, kDeadlineBox + 15, 40, u"dana nakon puta."_s);
 
-    band.items.append(ReportItem::textBox({0, kChargedTop, kWidth, lineHeight(11)}, u"{pp_trs_trt}"_s, font(11),
-                                          kLeft, true));
+    band.items.append(ReportItem::textBox({0, kChargedTop, kWidth, lineHeight(11)}, u"{pp_trs_trt}"_s,
+                                          font(11), kLeft, true));
 
-    band.items.append(ReportItem::textBox({0, kStampTop, kWidth, lineHeight(11)}, u"M.P."_s, font(11), kCentre));
+    band.items.append(
+        ReportItem::textBox({0, kStampTop, kWidth, lineHeight(11)}, u"M.P."_s, font(11), kCentre));
     printout::addLine(band, 115, kWidth, kStampTop + 12);
-    band.items.append(ReportItem::textBox({115, kStampTop + 12.3, kWidth - 115, lineHeight(8)}, u"(naredbodavac)"_s,
-                                          font(8), kCentre));
+    band.items.append(ReportItem::textBox({115, kStampTop + 12.3, kWidth - 115, lineHeight(8)},
+                                          u"(naredbodavac)"_s, font(8), kCentre));
     return band;
 }
 
@@ -151,7 +156,8 @@ ReportBand settlementHeader()
     band.height = kHeaderRow + 3 * kHeaderStep + 2;
     band.items.append(ReportItem::textBox({0, 0, kWidth, lineHeight(14)}, u"OBRAČUN PUTNIH TROŠKOVA"_s,
                                           font(14, true), kCentre));
-    band.items.append(ReportItem::textBox({0, 6, kWidth, lineHeight(12)}, u"{pp_nlg_br}"_s, font(12), kCentre));
+    band.items.append(
+        ReportItem::textBox({0, 6, kWidth, lineHeight(12)}, u"{pp_nlg_br}"_s, font(12), kCentre));
     printout::addLine(band, 0, kWidth, 12.5);
     for (const HeaderText& text : kHeaderTexts) {
         const qreal top = text.value ? text.top : text.top + baselineDrop(8, 11);
@@ -166,7 +172,8 @@ ReportBand settlementHeader()
 ReportBand settlementFooter()
 {
     ReportBand band;
-    band.items.append(ReportItem::textBox({0, 0, kWidth, lineHeight(8)}, u"{lb_dtm_mjs}"_s, font(8), kLeft, true));
+    band.items.append(
+        ReportItem::textBox({0, 0, kWidth, lineHeight(8)}, u"{lb_dtm_mjs}"_s, font(8), kLeft, true));
     constexpr const char16_t* signatures[] = {u"(potpis odgovorne osobe)", u"(blagajnik)", u"(likvidator)",
                                               u"(podnositelj računa)"};
     constexpr qreal lineWidth = 38;
@@ -184,8 +191,8 @@ ReportBand settlementFooter()
 
 // The four tables: columns by their left edge, each reaching to the next.
 constexpr Column kAdvanceColumns[] = {
-    {u"R. br.", 0, 0, kRight, false, u"p_akn_0"},       {u"Iznos", 8.7, 0, kRight, false, u"p_akn_1"},
-    {u"Valuta", 29.6, 0, kCentre, false, u"p_akn_2"},   {u"Tečaj", 44.5, 0, kRight, false, u"p_akn_3"},
+    {u"R. br.", 0, 0, kRight, false, u"p_akn_0"},        {u"Iznos", 8.7, 0, kRight, false, u"p_akn_1"},
+    {u"Valuta", 29.6, 0, kCentre, false, u"p_akn_2"},    {u"Tečaj", 44.5, 0, kRight, false, u"p_akn_3"},
     {u"Iznos (kn)", 77.8, 0, kRight, false, u"p_akn_4"}, {u"Napomena", 92.6, 0, kLeft, true, u"p_akn_5"},
 };
 constexpr Column kPerDiemColumns[] = {
@@ -209,9 +216,9 @@ constexpr Column kTransportColumns[] = {
     {u"Napomena", 140.2, 0, kLeft, true, u"pl_prj_10"},
 };
 constexpr Column kOtherColumns[] = {
-    {u"R. br.", 0, 0, kRight, false, u"p_ost_0"},         {u"Vrsta troška", 8.5, 0, kLeft, true, u"p_ost_1"},
-    {u"Iznos", 53.7, 0, kRight, false, u"p_ost_2"},       {u"Valuta", 65.9, 0, kCentre, false, u"p_ost_3"},
-    {u"Tečaj", 81.2, 0, kRight, false, u"p_ost_4"},       {u"Iznos (kn)", 102.7, 0, kRight, false, u"p_ost_5"},
+    {u"R. br.", 0, 0, kRight, false, u"p_ost_0"},     {u"Vrsta troška", 8.5, 0, kLeft, true, u"p_ost_1"},
+    {u"Iznos", 53.7, 0, kRight, false, u"p_ost_2"},   {u"Valuta", 65.9, 0, kCentre, false, u"p_ost_3"},
+    {u"Tečaj", 81.2, 0, kRight, false, u"p_ost_4"},   {u"Iznos (kn)", 102.7, 0, kRight, false, u"p_ost_5"},
     {u"Napomena", 115.6, 0, kLeft, true, u"p_ost_6"},
 };
 
@@ -226,7 +233,8 @@ struct SheetTable {
 };
 
 const SheetTable kTables[] = {
-    {Expense::Akontacija, u"p_akn_", u"Obračun akontacije", kAdvanceColumns, 4, u"Ukupno akontacije", u"nl_12"},
+    {Expense::Akontacija, u"p_akn_", u"Obračun akontacije", kAdvanceColumns, 4, u"Ukupno akontacije",
+     u"nl_12"},
     {Expense::Dnevnice, u"p_dnv_", u"Obračun dnevnica", kPerDiemColumns, 8, u"Ukupno dnevnice", u"nl_20"},
     {Expense::Prijevoz, u"pl_prj_", u"Obračun troškova prijevoza", kTransportColumns, 9,
      u"Ukupni troškovi prijevoza", u"nl_21"},
@@ -234,7 +242,10 @@ const SheetTable kTables[] = {
      u"nl_22"},
 };
 
-QString totalValue(const SheetTable& table) { return u"pp_ukp_"_s + QString::fromUtf16(table.totalField); }
+QString totalValue(const SheetTable& table)
+{
+    return u"pp_ukp_"_s + QString::fromUtf16(table.totalField);
+}
 
 ReportGroup sheetTable(const SheetTable& table, const ReportDataSource* data)
 {
@@ -251,8 +262,8 @@ ReportGroup sheetTable(const SheetTable& table, const ReportDataSource* data)
     ReportGroup group;
     group.data = data;
     group.caption.height = 8;
-    group.caption.items.append(ReportItem::textBox({0, 3, kWidth, lineHeight(10)}, QString::fromUtf16(table.title),
-                                                   font(10, true)));
+    group.caption.items.append(
+        ReportItem::textBox({0, 3, kWidth, lineHeight(10)}, QString::fromUtf16(table.title), font(10, true)));
 
     group.columnHeads.height = 2 * lineHeight(8) + 1;
     printout::addLine(group.columnHeads, 0, kWidth, 0);
@@ -275,8 +286,9 @@ ReportGroup sheetTable(const SheetTable& table, const ReportDataSource* data)
     group.summary.items.append(ReportItem::textBox(
         {kCellPadding, textTop, totalRight - totalWidth - 2 * kCellPadding, lineHeight(8)},
         QString::fromUtf16(table.totalCaption), font(8, true)));
-    group.summary.items.append(ReportItem::textBox({totalRight - totalWidth, textTop, totalWidth, lineHeight(8)},
-                                                   u'{' + totalValue(table) + u'}', font(8, true), kRight));
+    group.summary.items.append(
+        ReportItem::textBox({totalRight - totalWidth, textTop, totalWidth, lineHeight(8)},
+                            u'{' + totalValue(table) + u'}', font(8, true), kRight));
     printout::addLine(group.summary, 0, kWidth, rowHeight);
     return group;
 }
@@ -304,16 +316,19 @@ ReportBand closingBlock()
     };
     qreal top = 5;
     for (const auto& [caption, amount] : lines) {
-        band.items.append(ReportItem::textBox({0, top, 40, lineHeight(8)}, QString::fromUtf16(caption),
-                                              font(8, true)));
-        band.items.append(ReportItem::textBox({amountRight - 26, top, 26, lineHeight(8)}, QString::fromUtf16(amount),
-                                              font(8, true), kRight));
+        band.items.append(
+            ReportItem::textBox({0, top, 40, lineHeight(8)}, QString::fromUtf16(caption), font(8, true)));
+        band.items.append(ReportItem::textBox({amountRight - 26, top, 26, lineHeight(8)},
+                                              QString::fromUtf16(amount), font(8, true), kRight));
         top += lineHeight(8) + 1;
     }
     return band;
 }
 
-QString amount(const Form& form, QStringView name) { return TextForms::formatAmount(form.value(name)); }
+QString amount(const Form& form, QStringView name)
+{
+    return TextForms::formatAmount(form.value(name));
+}
 
 } // namespace
 
@@ -343,7 +358,8 @@ TravelOrderPrintout::TravelOrderPrintout()
 
 QString TravelOrderPrintout::title(const Form& form)
 {
-    return u"Putni nalog "_s + printout::plainNumber(form, u"nl_0") + u'/' + printout::plainNumber(form, u"nl_1");
+    return u"Putni nalog "_s + printout::plainNumber(form, u"nl_0") + u'/' +
+           printout::plainNumber(form, u"nl_1");
 }
 
 const Report& TravelOrderPrintout::produce(Form& form)
@@ -357,8 +373,9 @@ const Report& TravelOrderPrintout::produce(Form& form)
     printout::setLetterhead(r, form);
     r.setValue(u"pp_br_naloga"_s, number);
     const QDate made = form.date(u"nl_3");
-    r.setValue(u"pp_mjesto_datum"_s, u"Mjesto izrade: "_s + text(u"nl_2") + u", dana "_s +
-                                         (made.isValid() ? made.toString(u"dd.MM.yyyy"_s) + u'.' : QString()));
+    r.setValue(u"pp_mjesto_datum"_s,
+               u"Mjesto izrade: "_s + text(u"nl_2") + u", dana "_s +
+                   (made.isValid() ? made.toString(u"dd.MM.yyyy"_s) + u'.' : QString()));
     r.setValue(u"pp_ime"_s, text(u"nl_5") + u' ' + text(u"nl_4"));
     r.setValue(u"pp_rdn_mjs"_s, text(u"nl_6"));
     r.setValue(u"pp_dtm_ptv"_s, text(u"nl_7"));
@@ -370,7 +387,8 @@ const Report& TravelOrderPrintout::produce(Form& form)
     r.setValue(u"pp_prj_srd_odl"_s, text(u"nl_14"));
     r.setValue(u"pp_prj_srd_dol"_s, text(u"nl_15"));
     r.setValue(u"pp_rok_psm_izv"_s, printout::plainNumber(form, u"nl_16"));
-    r.setValue(u"pp_trs_trt"_s, u"Troškovi ovoga putovanja idu na teret društva/ustanove "_s + text(u"ed_sb_naziv"));
+    r.setValue(u"pp_trs_trt"_s,
+               u"Troškovi ovoga putovanja idu na teret društva/ustanove "_s + text(u"ed_sb_naziv"));
 
     r.setValue(u"pp_nlg_br"_s, u"za putni nalog br. "_s + number);
     r.setValue(u"pp_dtm_pol"_s, text(u"nl_7"));

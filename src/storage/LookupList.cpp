@@ -10,8 +10,7 @@ namespace selvana {
 
 LookupList::LookupList(GridTable& table, QString path, int columns, bool fixedColumns)
     : m_table(table), m_path(std::move(path)), m_columns(columns), m_fixedColumns(fixedColumns)
-{
-}
+{}
 
 bool LookupList::load()
 {
@@ -22,7 +21,10 @@ bool LookupList::load()
     return true;
 }
 
-void LookupList::fitColumns() { m_table.setColCount(m_columns); }
+void LookupList::fitColumns()
+{
+    m_table.setColCount(m_columns);
+}
 
 void LookupList::fitForWrite()
 {
@@ -53,9 +55,15 @@ int LookupList::findEmptyKey() const
     return -1;
 }
 
-QStringList LookupList::keys() const { return m_table.ColumnTexts(0); }
+QStringList LookupList::keys() const
+{
+    return m_table.ColumnTexts(0);
+}
 
-QString LookupList::cell(int col, int row) const { return m_table.cell(col, row); }
+QString LookupList::cell(int col, int row) const
+{
+    return m_table.cell(col, row);
+}
 
 void LookupList::newRecordRow()
 {
@@ -103,6 +111,9 @@ bool LookupList::deleteCurrent()
     return false;
 }
 
-void LookupList::save() const { m_table.SaveToTableFile(m_path); }
+void LookupList::save() const
+{
+    m_table.SaveToTableFile(m_path);
+}
 
 } // namespace selvana

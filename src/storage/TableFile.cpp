@@ -197,16 +197,14 @@ QByteArray encodeTableFile(const GridTable& table)
             bytes += ',';
             QStringView text = cell;
             switch (cellForm(cell)) {
-            case CellForm::Plain:
-                break;
+            case CellForm::Plain: break;
             case CellForm::Breaks:
                 broken = cell;
                 for (QChar& ch : broken)
                     ch = ch == kCr ? QChar(kTab) : ch == kLf ? QChar(kBs) : ch;
                 text = broken;
                 break;
-            case CellForm::Unstorable:
-                throw controlCharacters(cell);
+            case CellForm::Unstorable: throw controlCharacters(cell);
             }
             if (!Windows1250::appendEncoded(bytes, text))
                 throw notInCodePage(cell);

@@ -57,7 +57,8 @@ void AppTest::firstStartOnEmptyFolder()
 void AppTest::settingsReadDefaultsAndSave()
 {
     test::TempDataFolder tmp;
-    tmp.write(u"KVA_PUT/RovarIrorov.ini"_s, "[Mjesto]\r\nNaziv=\r\n[Baza]\r\nLokacija=C:\\Dravik\\Baza.csv\r\n");
+    tmp.write(u"KVA_PUT/RovarIrorov.ini"_s,
+              "[Mjesto]\r\nNaziv=\r\n[Baza]\r\nLokacija=C:\\Dravik\\Baza.csv\r\n");
     Application app(tmp.environment());
     app.start();
     Form& w = app.main();
@@ -106,8 +107,8 @@ void AppTest::pageButtonsShowPagesAndTotals()
 
     w.setBookPagesEnabled(true);
     QVERIFY(!w.isEnabled(u"bt_tab_radni"));
-    const QStringList pages = {u"ts_subjekti"_s, u"ts_nalog"_s,    u"ts_akontacije"_s, u"ts_racun"_s,
-                               u"ts_prijevoz"_s, u"ts_ostali"_s,   u"ts_ukupno"_s,     u"ts_tablice_2"_s,
+    const QStringList pages = {u"ts_subjekti"_s, u"ts_nalog"_s,     u"ts_akontacije"_s, u"ts_racun"_s,
+                               u"ts_prijevoz"_s, u"ts_ostali"_s,    u"ts_ukupno"_s,     u"ts_tablice_2"_s,
                                u"ts_postavke"_s, u"ts_izvjestaji"_s};
     for (int i = 0; i < pages.size(); ++i) {
         w.click(QString(u"bg_jahaci_"_s + QString::number(i)));
@@ -126,7 +127,8 @@ void AppTest::panelSwitches()
     Application app(tmp.environment());
     app.start();
     Form& w = app.main();
-    const QStringList boxes = {u"cb_panel_akontacije"_s, u"cb_pn_dnevnice_polja"_s, u"cb_pn_prijevoz_polja"_s};
+    const QStringList boxes = {u"cb_panel_akontacije"_s, u"cb_pn_dnevnice_polja"_s,
+                               u"cb_pn_prijevoz_polja"_s};
     const QStringList panels = {u"pn_akontacije_polja"_s, u"pn_dnevnice_polja"_s, u"pn_prijevoz_polja"_s};
     for (int i = 0; i < boxes.size(); ++i) {
         QVERIFY(!w.isVisible(panels[i]));

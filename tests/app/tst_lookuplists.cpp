@@ -250,7 +250,8 @@ void LookupListsTest::deleteRecords()
         QVERIFY(!QFile::exists(path));
         QCOMPARE(w.text(u"ed_prijevoz_0"), QString());
         QCOMPARE(w.value(u"ed_prijevoz_1"), 0.0);
-        for (const QString& choice : {u"cb_prijevoz"_s, u"cb_prijevoz_1"_s, u"cb_prijevoz_2"_s, u"cb_prijevoz_3"_s}) {
+        for (const QString& choice :
+             {u"cb_prijevoz"_s, u"cb_prijevoz_1"_s, u"cb_prijevoz_2"_s, u"cb_prijevoz_3"_s}) {
             QCOMPARE(w.text(choice), QString());
             QCOMPARE(w.items(choice), QStringList{QString()});
         }
@@ -345,13 +346,21 @@ void LookupListsTest::startUpLoadsAndChooserSwitchesPanels()
     QCOMPARE(w.items(u"cb_mjesta"), QStringList{QString()});
     QVERIFY(tmp.dialogs.messages.isEmpty());
 
-    const QStringList chooser = {u"Putnici"_s, u"Mjesta"_s, u"Prijevozna sredstva"_s, u"Rute"_s,
-                                 u"Valute"_s, u"Vrste troškova"_s, u"Zanimanja"_s, u"Zemlje i dnevnice"_s,
-                                 u"Zvanja"_s, u"Izračun broja dnevnica"_s, u"Izračun udaljenosti"_s,
+    const QStringList chooser = {u"Putnici"_s,
+                                 u"Mjesta"_s,
+                                 u"Prijevozna sredstva"_s,
+                                 u"Rute"_s,
+                                 u"Valute"_s,
+                                 u"Vrste troškova"_s,
+                                 u"Zanimanja"_s,
+                                 u"Zemlje i dnevnice"_s,
+                                 u"Zvanja"_s,
+                                 u"Izračun broja dnevnica"_s,
+                                 u"Izračun udaljenosti"_s,
                                  u"Cestarina i gorivo"_s};
-    const QStringList panels = {u"pn_putnici"_s, u"pn_mjesta"_s, u"pn_prijevozna_sredstva"_s, u"pn_rute"_s,
-                                u"pn_valute"_s, u"pn_vrste_ostalih_troskova"_s, u"pn_zanimanja"_s,
-                                u"pn_zemlje_dnevnice"_s, u"pn_zvanja"_s};
+    const QStringList panels = {u"pn_putnici"_s,   u"pn_mjesta"_s,          u"pn_prijevozna_sredstva"_s,
+                                u"pn_rute"_s,      u"pn_valute"_s,          u"pn_vrste_ostalih_troskova"_s,
+                                u"pn_zanimanja"_s, u"pn_zemlje_dnevnice"_s, u"pn_zvanja"_s};
     QCOMPARE(w.items(u"cb_tablice_odabir_1"), chooser);
     for (const QString& panel : panels)
         QCOMPARE(w.isVisible(panel), panel == u"pn_putnici"_s);
@@ -405,9 +414,10 @@ void LookupListsTest::choicesOnOrderPage()
     QCOMPARE(w.table(u"sg_putnici").currentRow(), 0);
 
     const std::pair<QString, QString> copies[] = {
-        {u"cb_zvanje_1"_s, u"nl_5"_s},      {u"cb_zanimanja_1"_s, u"nl_6"_s}, {u"cb_mjesta_1"_s, u"nl_8"_s},
-        {u"cb_prijevoz_1"_s, u"nl_14"_s},   {u"cb_prijevoz_2"_s, u"nl_15"_s},
-        {u"cb_zvanje_2"_s, u"ed_putnici_1"_s}, {u"cb_zanimanja_2"_s, u"ed_putnici_2"_s}};
+        {u"cb_zvanje_1"_s, u"nl_5"_s},           {u"cb_zanimanja_1"_s, u"nl_6"_s},
+        {u"cb_mjesta_1"_s, u"nl_8"_s},           {u"cb_prijevoz_1"_s, u"nl_14"_s},
+        {u"cb_prijevoz_2"_s, u"nl_15"_s},        {u"cb_zvanje_2"_s, u"ed_putnici_1"_s},
+        {u"cb_zanimanja_2"_s, u"ed_putnici_2"_s}};
     for (const auto& [choice, target] : copies) {
         const QString entry = w.items(choice).constFirst();
         w.choose(choice, entry);

@@ -42,7 +42,10 @@ struct ExpenseBook {
         w().click(u"bt_otv_knj_nlg");
     }
     MainWindowModel& w() { return app->main(); }
-    QString file(const QString& kind) const { return tmp.dataFolder() + QStringLiteral("100_2013_") + kind + u".txt"; }
+    QString file(const QString& kind) const
+    {
+        return tmp.dataFolder() + QStringLiteral("100_2013_") + kind + u".txt";
+    }
     QByteArray bytes(const QString& path) const
     {
         QFile f(path);

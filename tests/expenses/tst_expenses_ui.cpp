@@ -99,7 +99,8 @@ void ExpensesUiTest::advanceAndTransportInTheWindow()
     // Deleting the advance leaves the full costs to pay.
     QTest::mouseClick(child<QPushButton>(window, u"bg_jahaci_2"_s), Qt::LeftButton);
     QTest::mouseClick(child<QPushButton>(window, u"fcShapeBtn4"_s), Qt::LeftButton);
-    QCOMPARE(child<QTableView>(window, u"sg_tr_akontacija"_s)->model()->rowCount(), 1); // the empty record row
+    QCOMPARE(child<QTableView>(window, u"sg_tr_akontacija"_s)->model()->rowCount(),
+             1); // the empty record row
     QCOMPARE(payout->text(), u"650,40"_s);
     QCOMPARE(refund->text(), QString());
     QCOMPARE(b.w().text(u"lb_ukupno"), u"Primjer d.o.o.<putni nalog br. 1><2013><UKUPNO>"_s);

@@ -1,8 +1,8 @@
 #include "ExpenseBook.h"
 #include "expenses/AmountInWords.h"
 #include "expenses/ExpenseSheets.h"
-#include "forms/AppError.h"
 #include "expenses/SheetSums.h"
+#include "forms/AppError.h"
 #include "storage/PackedTable.h"
 
 #include <QDir>
@@ -76,11 +76,14 @@ void SheetsTest::columnSums_data()
 
     QTest::newRow("empty sheet") << QStringList{QString()} << 0.0 << QString();
     QTest::newRow("grouped thousands") << QStringList{u"1.234,56"_s, u"0,44"_s} << 1235.0 << QString();
-    QTest::newRow("per diems, empty skipped") << QStringList{u"1,50"_s, QString(), u"2,00"_s} << 3.5 << QString();
+    QTest::newRow("per diems, empty skipped")
+        << QStringList{u"1,50"_s, QString(), u"2,00"_s} << 3.5 << QString();
     QTest::newRow("no number") << QStringList{u"1,00"_s, u"12,3x"_s} << 0.0
                                << u"'12,3x' is not a valid floating point value"_s;
-    QTest::newRow("beyond a double") << QStringList{u"1" + QString(308, u'0'), u"9" + QString(308, u'0')} << 0.0
-                                     << u"'9" + QString(308, u'0') + u"' is not a valid floating point value"_s;
+    QTest::newRow("beyond a double") << QStringList{u"1" + QString(308, u'0'), u"9" + QString(308, u'0')}
+                                     << 0.0
+                                     << u"'9" + QString(308, u'0') +
+                                            u"' is not a valid floating point value"_s;
 }
 
 void SheetsTest::columnSums()
@@ -121,11 +124,13 @@ void SheetsTest::settlement_data()
     QTest::addColumn<QString>("refund");
 
     QTest::newRow("nothing") << QString() << QStringList{u""_s, u""_s, u""_s} << u""_s << u""_s << u""_s;
-    QTest::newRow("costs exceed the advance") << u"500,00"_s << QStringList{u"170,00"_s, u"400,00"_s, u"80,40"_s}
-                                              << u"650,40"_s << u"150,40"_s << u""_s;
-    QTest::newRow("advance exceeds the costs") << u"1.000,00"_s << QStringList{u""_s, u"650,40"_s, u""_s}
-                                               << u"650,40"_s << u""_s << u"349,60"_s;
-    QTest::newRow("equal") << u"650,40"_s << QStringList{u"650,40"_s, u""_s, u""_s} << u"650,40"_s << u""_s << u""_s;
+    QTest::newRow("costs exceed the advance")
+        << u"500,00"_s << QStringList{u"170,00"_s, u"400,00"_s, u"80,40"_s} << u"650,40"_s << u"150,40"_s
+        << u""_s;
+    QTest::newRow("advance exceeds the costs")
+        << u"1.000,00"_s << QStringList{u""_s, u"650,40"_s, u""_s} << u"650,40"_s << u""_s << u"349,60"_s;
+    QTest::newRow("equal") << u"650,40"_s << QStringList{u"650,40"_s, u""_s, u""_s} << u"650,40"_s << u""_s
+                           << u""_s;
     QTest::newRow("advance only") << u"300,00"_s << QStringList{u""_s, u""_s, u""_s} << u""_s << u""_s
                                   << u"300,00"_s;
 }
@@ -193,38 +198,45 @@ void SheetsTest::entryChains_data()
     const QString d = u"ed_tr_dnevnice_"_s;
     const QString p = u"ed_tr_prijevoz_"_s;
     const QString o = u"ed_tr_ostali_"_s;
-    QTest::newRow("advance at 7,5") << QStringList{a + u"1=100", a + u"3=7,5"} << QStringList{a + u"4=750,00"};
-    QTest::newRow("advance at 7,534567") << QStringList{a + u"3=7,534567", a + u"1=123,45"}
-                                         << QStringList{a + u"4=930,14"};
+    QTest::newRow("advance at 7,5") << QStringList{a + u"1=100", a + u"3=7,5"}
+                                    << QStringList{a + u"4=750,00"};
+    QTest::newRow("advance at 7,534567")
+        << QStringList{a + u"3=7,534567", a + u"1=123,45"} << QStringList{a + u"4=930,14"};
     QTest::newRow("amount rounds half away from zero")
         << QStringList{a + u"3=1", a + u"1=-2,675"} << QStringList{a + u"1=-2,68", a + u"4=-2,68"};
 
     const QStringList perDiem{d + u"7=1", d + u"2=100", d + u"3=1,5"};
     QTest::newRow("per diem unreduced") << perDiem << QStringList{d + u"5=150,00", d + u"8=150,00"};
-    QTest::newRow("per diem less 80 %") << perDiem + QStringList{d + u"4=80"}
-                                        << QStringList{d + u"5=30,00", d + u"8=30,00"};
-    QTest::newRow("two per diems less 80 %") << QStringList{d + u"2=100", d + u"3=2", d + u"4=80"}
-                                             << QStringList{d + u"5=40,00"};
+    QTest::newRow("per diem less 80 %")
+        << perDiem + QStringList{d + u"4=80"} << QStringList{d + u"5=30,00", d + u"8=30,00"};
+    QTest::newRow("two per diems less 80 %")
+        << QStringList{d + u"2=100", d + u"3=2", d + u"4=80"} << QStringList{d + u"5=40,00"};
     QTest::newRow("per diem at 7,5") << perDiem + QStringList{d + u"7=7,5"} << QStringList{d + u"8=1.125,00"};
-    QTest::newRow("negative reduction ignored") << perDiem + QStringList{d + u"4=-10"}
-                                                << QStringList{d + u"5=150,00"};
-    QTest::newRow("reduction above 100") << perDiem + QStringList{d + u"4=150"} << QStringList{d + u"5=-75,00"};
-    QTest::newRow("typed per-diem amount replaced") << perDiem + QStringList{d + u"5=999"}
-                                                    << QStringList{d + u"5=150,00", d + u"8=150,00"};
+    QTest::newRow("negative reduction ignored")
+        << perDiem + QStringList{d + u"4=-10"} << QStringList{d + u"5=150,00"};
+    QTest::newRow("reduction above 100")
+        << perDiem + QStringList{d + u"4=150"} << QStringList{d + u"5=-75,00"};
+    QTest::newRow("typed per-diem amount replaced")
+        << perDiem + QStringList{d + u"5=999"} << QStringList{d + u"5=150,00", d + u"8=150,00"};
 
     const QStringList odometer{p + u"8=1", p + u"11=2", p + u"3=12.000", p + u"4=12350"};
     QTest::newRow("odometer") << odometer
-                              << QStringList{p + u"3=12.000", p + u"5=350,00", p + u"6=700,00", p + u"9=700,00"};
+                              << QStringList{p + u"3=12.000", p + u"5=350,00", p + u"6=700,00",
+                                             p + u"9=700,00"};
     QTest::newRow("typed cost stays when the rate changes")
-        << odometer + QStringList{p + u"6=500", p + u"8=2"} << QStringList{p + u"6=500,00", p + u"9=1.000,00"};
+        << odometer + QStringList{p + u"6=500", p + u"8=2"}
+        << QStringList{p + u"6=500,00", p + u"9=1.000,00"};
     QTest::newRow("typed cost replaced when km change")
-        << odometer + QStringList{p + u"6=500", p + u"4=12400"} << QStringList{p + u"5=400,00", p + u"6=800,00"};
+        << odometer + QStringList{p + u"6=500", p + u"4=12400"}
+        << QStringList{p + u"5=400,00", p + u"6=800,00"};
     QTest::newRow("typed cost replaced when the cost per km changes")
-        << odometer + QStringList{p + u"6=500", p + u"11=3"} << QStringList{p + u"6=1.050,00", p + u"9=1.050,00"};
+        << odometer + QStringList{p + u"6=500", p + u"11=3"}
+        << QStringList{p + u"6=1.050,00", p + u"9=1.050,00"};
     QTest::newRow("typed km drive the cost") << QStringList{p + u"8=1", p + u"11=0,5", p + u"5=1234,5"}
                                              << QStringList{p + u"5=1234,50", p + u"6=617,25"};
 
-    QTest::newRow("other cost at 7,5") << QStringList{o + u"2=100", o + u"4=7,5"} << QStringList{o + u"5=750,00"};
+    QTest::newRow("other cost at 7,5")
+        << QStringList{o + u"2=100", o + u"4=7,5"} << QStringList{o + u"5=750,00"};
 }
 
 void SheetsTest::entryChains()
@@ -245,19 +257,24 @@ void SheetsTest::choiceLists_data()
     QTest::addColumn<QString>("item");
     QTest::addColumn<QStringList>("checks");
 
-    QTest::newRow("advance currency") << QStringList{u"ed_tr_akontacija_1=100"_s} << u"cb_valute_1"_s << u"EUR"_s
-                                      << QStringList{u"ed_tr_akontacija_2=EUR"_s, u"ed_tr_akontacija_3=7,534567"_s,
-                                                     u"ed_tr_akontacija_4=753,46"_s};
-    QTest::newRow("per-diem currency") << QStringList() << u"cb_valute_2"_s << u"USD"_s
-                                       << QStringList{u"ed_tr_dnevnice_6=USD"_s, u"ed_tr_dnevnice_7=5,500000"_s};
-    QTest::newRow("transport currency") << QStringList() << u"cb_valute_3"_s << u"HRK"_s
-                                        << QStringList{u"ed_tr_prijevoz_7=HRK"_s, u"ed_tr_prijevoz_8=1,000000"_s};
-    QTest::newRow("other-cost currency") << QStringList{u"ed_tr_ostali_2=10"_s} << u"cb_valute_4"_s << u"EUR"_s
-                                         << QStringList{u"ed_tr_ostali_3=EUR"_s, u"ed_tr_ostali_5=75,35"_s};
+    QTest::newRow("advance currency")
+        << QStringList{u"ed_tr_akontacija_1=100"_s} << u"cb_valute_1"_s << u"EUR"_s
+        << QStringList{u"ed_tr_akontacija_2=EUR"_s, u"ed_tr_akontacija_3=7,534567"_s,
+                       u"ed_tr_akontacija_4=753,46"_s};
+    QTest::newRow("per-diem currency")
+        << QStringList() << u"cb_valute_2"_s << u"USD"_s
+        << QStringList{u"ed_tr_dnevnice_6=USD"_s, u"ed_tr_dnevnice_7=5,500000"_s};
+    QTest::newRow("transport currency")
+        << QStringList() << u"cb_valute_3"_s << u"HRK"_s
+        << QStringList{u"ed_tr_prijevoz_7=HRK"_s, u"ed_tr_prijevoz_8=1,000000"_s};
+    QTest::newRow("other-cost currency")
+        << QStringList{u"ed_tr_ostali_2=10"_s} << u"cb_valute_4"_s << u"EUR"_s
+        << QStringList{u"ed_tr_ostali_3=EUR"_s, u"ed_tr_ostali_5=75,35"_s};
     QTest::newRow("country with its currency's rate")
         << QStringList{u"ed_tr_dnevnice_3=1"_s} << u"cb_zemlje_1"_s << u"Austrija"_s
-        << QStringList{u"ed_tr_dnevnice_1=Austrija"_s, u"ed_tr_dnevnice_2=100,00"_s, u"ed_tr_dnevnice_6=EUR"_s,
-                       u"ed_tr_dnevnice_7=7,534567"_s, u"ed_tr_dnevnice_8=753,46"_s};
+        << QStringList{u"ed_tr_dnevnice_1=Austrija"_s, u"ed_tr_dnevnice_2=100,00"_s,
+                       u"ed_tr_dnevnice_6=EUR"_s, u"ed_tr_dnevnice_7=7,534567"_s,
+                       u"ed_tr_dnevnice_8=753,46"_s};
     QTest::newRow("country whose currency is not listed")
         << QStringList{u"ed_tr_dnevnice_7=2"_s} << u"cb_zemlje_1"_s << u"Srbija"_s
         << QStringList{u"ed_tr_dnevnice_6=RSD"_s, u"ed_tr_dnevnice_7=2,000000"_s};
@@ -266,7 +283,8 @@ void SheetsTest::choiceLists_data()
                                           u"ed_tr_prijevoz_6=820,00"_s};
     QTest::newRow("means of transport: name and cost per km")
         << QStringList{u"ed_tr_prijevoz_5=100"_s} << u"cb_prijevoz_3"_s << u"osobni auto"_s
-        << QStringList{u"ed_tr_prijevoz_2=osobni auto"_s, u"ed_tr_prijevoz_11=2,00"_s, u"ed_tr_prijevoz_6=200,00"_s};
+        << QStringList{u"ed_tr_prijevoz_2=osobni auto"_s, u"ed_tr_prijevoz_11=2,00"_s,
+                       u"ed_tr_prijevoz_6=200,00"_s};
     QTest::newRow("kind of cost") << QStringList() << u"cb_vrste_1"_s << u"Cestarina"_s
                                   << QStringList{u"ed_tr_ostali_1=Cestarina"_s};
 }
@@ -331,25 +349,30 @@ void SheetsTest::records_data()
     QTest::addColumn<QStringList>("messages");
 
     const QString missing = u"Nije zadan iznos troška."_s;
-    QTest::newRow("empty: delete does nothing") << QStringList{u"delete"_s} << QString() << QStringList{u"nl_12="_s}
-                                                << QStringList();
+    QTest::newRow("empty: delete does nothing")
+        << QStringList{u"delete"_s} << QString() << QStringList{u"nl_12="_s} << QStringList();
     QTest::newRow("empty: add writes record 1")
         << QStringList{u"add:100"_s} << packed({advance(1, u"100,00"_s)})
         << QStringList{u"nl_12=100,00"_s, u"rc_17=100,00"_s, u"ed_tr_akontacija_1=100,00"_s} << QStringList();
-    QTest::newRow("empty: add without an amount") << QStringList{u"add:0"_s} << QString()
-                                                  << QStringList{u"nl_12="_s} << QStringList{missing};
+    QTest::newRow("empty: add without an amount")
+        << QStringList{u"add:0"_s} << QString() << QStringList{u"nl_12="_s} << QStringList{missing};
     QTest::newRow("empty: save writes record 1 even without an amount")
-        << QStringList{u"save"_s} << packed({advance(1, u"0,00"_s)}) << QStringList{u"nl_12="_s} << QStringList();
-    QTest::newRow("one record: add gives two")
-        << QStringList{u"add:100"_s, u"add:250"_s} << packed({advance(1, u"100,00"_s), advance(2, u"250,00"_s)})
-        << QStringList{u"nl_12=350,00"_s} << QStringList();
+        << QStringList{u"save"_s} << packed({advance(1, u"0,00"_s)}) << QStringList{u"nl_12="_s}
+        << QStringList();
+    QTest::newRow("one record: add gives two") << QStringList{u"add:100"_s, u"add:250"_s}
+                                               << packed({advance(1, u"100,00"_s), advance(2, u"250,00"_s)})
+                                               << QStringList{u"nl_12=350,00"_s} << QStringList();
     QTest::newRow("one record: a second add without an amount")
         << QStringList{u"add:100"_s, u"add:0"_s} << packed({advance(1, u"100,00"_s)})
         << QStringList{u"nl_12=100,00"_s} << QStringList{missing};
     QTest::newRow("one record: delete empties sheet, total and fields")
         << QStringList{u"nl_21=650,40"_s, u"add:100"_s, u"delete"_s} << QString()
-        << QStringList{u"nl_12="_s, u"rc_16=650,40"_s, u"rc_17="_s, u"ed_tr_akontacija_1="_s,
-                       u"ed_tr_akontacija_2="_s, u"ed_tr_akontacija_3="_s}
+        << QStringList{u"nl_12="_s,
+                       u"rc_16=650,40"_s,
+                       u"rc_17="_s,
+                       u"ed_tr_akontacija_1="_s,
+                       u"ed_tr_akontacija_2="_s,
+                       u"ed_tr_akontacija_3="_s}
         << QStringList();
     QTest::newRow("three: delete 2 renumbers and shows the new 2")
         << QStringList{u"add:100"_s, u"add:200"_s, u"add:300"_s, u"select:2"_s, u"delete"_s}
@@ -426,8 +449,13 @@ void SheetsTest::transferPerDiems_data()
                               << QStringList{u"nl_20=340,00"_s, u"rc_8=2,00"_s, u"nl_23=340,00"_s,
                                              u"rc_16=340,00"_s};
     QTest::newRow("reduction and note kept, after a record")
-        << QStringList{u"rc_20=8"_s, u"nl_11=100"_s, u"ed_tr_dnevnice_2=50"_s, u"ed_tr_dnevnice_3=1"_s,
-                       u"ed_tr_dnevnice_7=1"_s, u"fcShapeBtn12"_s, u"ed_tr_dnevnice_4=80"_s,
+        << QStringList{u"rc_20=8"_s,
+                       u"nl_11=100"_s,
+                       u"ed_tr_dnevnice_2=50"_s,
+                       u"ed_tr_dnevnice_3=1"_s,
+                       u"ed_tr_dnevnice_7=1"_s,
+                       u"fcShapeBtn12"_s,
+                       u"ed_tr_dnevnice_4=80"_s,
                        u"ed_tr_dnevnice_9=obrok"_s}
         << u"10/3\\1||50,00|1,00|0,00|50,00||1,000000|50,00|\\2|Hrvatska|100,00|0,50|80,00|10,00|HRK|1,000000|10,00|obrok\\"_s
         << QStringList{u"nl_20=60,00"_s, u"rc_8=1,50"_s};
@@ -572,7 +600,8 @@ void SheetsTest::failedSaveKeepsTheChange()
     QVERIFY(QDir(path).removeRecursively());
     w.click(u"fcShapeBtn18");
     QCOMPARE(b.tmp.dialogs.messages.size(), 1);
-    QCOMPARE(storedCell(b.bytes(path), 13), packed({u"1||40,00||1,000000|40,00|\\"_s, u"2||40,00||1,000000|40,00|\\"_s}, 7).toLatin1());
+    QCOMPARE(storedCell(b.bytes(path), 13),
+             packed({u"1||40,00||1,000000|40,00|\\"_s, u"2||40,00||1,000000|40,00|\\"_s}, 7).toLatin1());
     QCOMPARE(storedCell(b.bytes(path), 14), QByteArray("80,00"));
 }
 

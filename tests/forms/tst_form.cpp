@@ -43,7 +43,10 @@ void FormTest::changeRuleChainTerminates()
     auto& rate = form.add<NumberField>(u"rate"_s, 6);
     auto& total = form.add<NumberField>(u"total"_s, 2);
     int fired = 0;
-    amount.onChange([&] { ++fired; total.setValue(amount.value() * rate.value()); });
+    amount.onChange([&] {
+        ++fired;
+        total.setValue(amount.value() * rate.value());
+    });
     rate.onChange([&] { total.setValue(amount.value() * rate.value()); });
     total.onChange([&] {
         ++fired;
@@ -102,8 +105,8 @@ void FormTest::choiceListSortsCroatianAndTakesFirstValue()
     Form form(u"f"_s, dialogs);
     auto& sorted = form.add<ChoiceList>(u"cb_sorted"_s, true);
     auto& plain = form.add<ChoiceList>(u"cb_plain"_s, false);
-    const QStringList names = {u"Žuti"_s, u"cvjetni"_s, u"Čakovec"_s, u"Split"_s, u"šibenik"_s,
-                               u"Zagreb"_s, u"Cres"_s, u"Đakovo"_s, u"Dubrovnik"_s};
+    const QStringList names = {u"Žuti"_s,   u"cvjetni"_s, u"Čakovec"_s, u"Split"_s,    u"šibenik"_s,
+                               u"Zagreb"_s, u"Cres"_s,    u"Đakovo"_s,  u"Dubrovnik"_s};
     sorted.setTexts(names);
     plain.setTexts(names);
     QCOMPARE(form.items(u"cb_sorted"),

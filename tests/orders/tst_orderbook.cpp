@@ -138,12 +138,14 @@ void OrderBookTest::renumberAndInsert_data()
 
     const QStringList book = {u"1"_s, u"2"_s, u"5"_s, u"6"_s};
     QTest::newRow("renumber 5 to 3") << book << u"renumber"_s << 5 << 3 << u"1,2,3,6"_s << QString();
-    QTest::newRow("renumber missing") << book << u"renumber"_s << 4 << 3 << u"1,2,5,6"_s << u"Stari broj ne postoji."_s;
-    QTest::newRow("renumber onto existing") << book << u"renumber"_s << 5 << 6 << u"1,2,5,6"_s
-                                            << u"Novi broj već postoji."_s;
+    QTest::newRow("renumber missing")
+        << book << u"renumber"_s << 4 << 3 << u"1,2,5,6"_s << u"Stari broj ne postoji."_s;
+    QTest::newRow("renumber onto existing")
+        << book << u"renumber"_s << 5 << 6 << u"1,2,5,6"_s << u"Novi broj već postoji."_s;
     const QStringList gap = {u"1"_s, u"2"_s, u"3"_s, u"6"_s};
     QTest::newRow("insert 4 after 3") << gap << u"insert"_s << 3 << 4 << u"1,2,3,4,6"_s << QString();
-    QTest::newRow("insert existing") << gap << u"insert"_s << 3 << 6 << u"1,2,3,6"_s << u"Novi broj već postoji."_s;
+    QTest::newRow("insert existing") << gap << u"insert"_s << 3 << 6 << u"1,2,3,6"_s
+                                     << u"Novi broj već postoji."_s;
 }
 
 void OrderBookTest::renumberAndInsert()
@@ -181,7 +183,8 @@ void OrderBookTest::renumberAndInsert()
     QCOMPARE(b.settlementNumbers(), rows);
     if (message.isEmpty()) {
         QCOMPARE(w.value(u"nl_0"), double(newNumber));
-        const QString traveller = action == u"renumber" ? u"Putnik "_s + QString::number(oldNumber) : QString();
+        const QString traveller =
+            action == u"renumber" ? u"Putnik "_s + QString::number(oldNumber) : QString();
         QCOMPARE(w.text(u"nl_4"), traveller);
         b.start(); // the sorted rows are on disk
         QCOMPARE(b.numbers(), rows);
@@ -263,10 +266,12 @@ void OrderBookTest::roundTripOfEveryField()
     auto& w = b.w();
     w.click(u"bt_nalog_dodaj_prazan");
     const QList<std::pair<QString, QString>> texts = {
-        {u"nl_2"_s, u"Zagreb"_s},       {u"nl_4"_s, u"Šime Đurić"_s},   {u"nl_5"_s, u"dipl. ing."_s},
-        {u"nl_6"_s, u"inženjer"_s},     {u"nl_8"_s, u"Beč, Austrija"_s}, {u"nl_13"_s, u"tristokuna"_s},
-        {u"nl_14"_s, u"osobni auto"_s}, {u"nl_15"_s, u"vlak"_s},         {u"rc_19"_s, u"Split"_s},
-        {u"nl_9"_s, u"Sastanak\r\nPregled"_s}, {u"nl_17"_s, u"Račun 1"_s}, {u"nl_18"_s, u"Obavljeno."_s},
+        {u"nl_2"_s, u"Zagreb"_s},        {u"nl_4"_s, u"Šime Đurić"_s},
+        {u"nl_5"_s, u"dipl. ing."_s},    {u"nl_6"_s, u"inženjer"_s},
+        {u"nl_8"_s, u"Beč, Austrija"_s}, {u"nl_13"_s, u"tristokuna"_s},
+        {u"nl_14"_s, u"osobni auto"_s},  {u"nl_15"_s, u"vlak"_s},
+        {u"rc_19"_s, u"Split"_s},        {u"nl_9"_s, u"Sastanak\r\nPregled"_s},
+        {u"nl_17"_s, u"Račun 1"_s},      {u"nl_18"_s, u"Obavljeno."_s},
     };
     for (const auto& [name, text] : texts)
         w.setText(name, text);
@@ -278,9 +283,9 @@ void OrderBookTest::roundTripOfEveryField()
     w.setDate(u"rc_18a", QDate(2013, 3, 8));
     w.click(u"SpeedButton3");
     const QList<std::pair<QString, double>> numbers = {
-        {u"nl_11"_s, 170}, {u"nl_12"_s, 1234.5}, {u"nl_16"_s, 8},   {u"rc_2"_s, 1234}, {u"rc_8"_s, 1.5},
-        {u"nl_20"_s, 255}, {u"nl_21"_s, 700},    {u"nl_22"_s, 50.25}, {u"nl_23"_s, 1005.25},
-        {u"rc_16"_s, 0},   {u"rc_17"_s, 229.25},
+        {u"nl_11"_s, 170},     {u"nl_12"_s, 1234.5}, {u"nl_16"_s, 8},      {u"rc_2"_s, 1234},
+        {u"rc_8"_s, 1.5},      {u"nl_20"_s, 255},    {u"nl_21"_s, 700},    {u"nl_22"_s, 50.25},
+        {u"nl_23"_s, 1005.25}, {u"rc_16"_s, 0},      {u"rc_17"_s, 229.25},
     };
     for (const auto& [name, value] : numbers)
         w.setValue(name, value);
@@ -345,8 +350,8 @@ void OrderBookTest::tripTiming_data()
     QTest::newRow("6,5 h") << d << u"08:00"_s << d << u"14:30"_s << 6.5 << 0.0 << 0.0;
     QTest::newRow("32 h") << d << u"08:00"_s << d.addDays(1) << u"16:00"_s << 32.0 << 1.0 << 1.5;
     QTest::newRow("36 h") << d << u"08:00"_s << d.addDays(1) << u"20:00"_s << 36.0 << 1.0 << 2.0;
-    QTest::newRow("over new year") << QDate(2012, 12, 31) << u"22:00"_s << QDate(2013, 1, 2) << u"06:15"_s << 32.25
-                                   << 2.0 << 1.5;
+    QTest::newRow("over new year") << QDate(2012, 12, 31) << u"22:00"_s << QDate(2013, 1, 2) << u"06:15"_s
+                                   << 32.25 << 2.0 << 1.5;
 }
 
 void OrderBookTest::tripTiming()

@@ -17,7 +17,8 @@ namespace {
 const QString kConfirmDelete =
     u"Brisanje subjekata|Ako želite obrisati odabranog subjekta, pritisnite \"OK\"."_s;
 const QString kConfirmRecords =
-    u"Brisanje evidencije|Za odabranog subjekta već je rađena evidencija. Brisanjem subjekta obrisat će se i ta "
+    u"Brisanje evidencije|Za odabranog subjekta već je rađena evidencija. Brisanjem subjekta obrisat će se i "
+    u"ta "
     u"evidencija. Ako i dalje želite obrisati odabranog subjekta, pritisnite \"OK\"."_s;
 
 const QStringList kFields = {u"ed_sb_naziv"_s, u"ed_sb_adresa"_s, u"ed_sb_mjesto"_s, u"ed_sb_oib"_s,
@@ -183,8 +184,9 @@ void SubjectsTest::saveStoresTheFields()
     Run run(tmp);
     MainWindowModel& w = run.w();
     w.choose(u"cb_subjekti", u"S101"_s);
-    const QStringList typed = {u"Šumarija Đurđevac"_s, u"Trg 1"_s, u"Đurđevac"_s, u"12345678901"_s,
-                               u"48350"_s, u"048 811 111"_s, u"048 811 112"_s, u"www.sumarija.hr"_s};
+    const QStringList typed = {u"Šumarija Đurđevac"_s, u"Trg 1"_s,          u"Đurđevac"_s,
+                               u"12345678901"_s,       u"48350"_s,          u"048 811 111"_s,
+                               u"048 811 112"_s,       u"www.sumarija.hr"_s};
     for (int i = 0; i < kFields.size(); ++i)
         w.setText(kFields[i], typed[i]);
     w.click(u"fcShapeBtn26");
@@ -353,12 +355,11 @@ void SubjectsTest::dravikBase_data()
     QTest::addColumn<int>("columns");
     QTest::addColumn<QStringList>("expected"); // the eight fields after choosing "Beta d.o.o."
 
-    QTest::newRow("full base") << 25
-                               << QStringList{u"Beta d.o.o."_s, u"Ilica 12a"_s, u"Zagreb"_s, u"98765432109"_s,
-                                              u"10000"_s, u"01 222"_s, u"01 333"_s, u"www.beta.hr"_s};
-    QTest::newRow("short base") << 5
-                                << QStringList{u"Beta d.o.o."_s, u"Ilica 12a"_s, QString(), QString(),
-                                               QString(), u"01 222"_s, u"01 333"_s, QString()};
+    QTest::newRow("full base") << 25 << QStringList{u"Beta d.o.o."_s, u"Ilica 12a"_s,  u"Zagreb"_s,
+                                                    u"98765432109"_s, u"10000"_s,      u"01 222"_s,
+                                                    u"01 333"_s,      u"www.beta.hr"_s};
+    QTest::newRow("short base") << 5 << QStringList{u"Beta d.o.o."_s, u"Ilica 12a"_s, QString(),   QString(),
+                                                    QString(),        u"01 222"_s,    u"01 333"_s, QString()};
 }
 
 void SubjectsTest::dravikBase()

@@ -103,7 +103,8 @@ void SubjectsUiTest::firstOrderInTheWindow()
 
     QVERIFY(tmp.dialogs.messages.isEmpty());
     QCOMPARE(child<QLabel>(window, u"sb_0_1"_s)->text(), u"Spremanje završeno!"_s);
-    QCOMPARE(child<QLabel>(window, u"sb_0_0"_s)->text(), u"Primjer d.o.o. - Zadnji broj naloga: 1 - 2013. godine"_s);
+    QCOMPARE(child<QLabel>(window, u"sb_0_0"_s)->text(),
+             u"Primjer d.o.o. - Zadnji broj naloga: 1 - 2013. godine"_s);
     GridTable orders(19, 1);
     orders.LoadFromTableFile(tmp.dataFolder() + u"100_2013_nalozi.txt"_s);
     QCOMPARE(orders.cell(0, 0), u"1"_s);

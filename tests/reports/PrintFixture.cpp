@@ -68,8 +68,9 @@ QList<StoredOrder> sampleBook()
         .settlement(5, u"08:00"_s)
         .settlement(6, u"10:30"_s)
         .settlement(8, u"1,00"_s)
-        .sheet(Expense::Ostali, {{u"Hotel"_s, u"500,00"_s, u"HRK"_s, u"1,000000"_s, u"500,00"_s, QString()},
-                                 {u"Parking"_s, u"150,40"_s, u"HRK"_s, u"1,000000"_s, u"150,40"_s, u"Centar"_s}})
+        .sheet(Expense::Ostali,
+               {{u"Hotel"_s, u"500,00"_s, u"HRK"_s, u"1,000000"_s, u"500,00"_s, QString()},
+                {u"Parking"_s, u"150,40"_s, u"HRK"_s, u"1,000000"_s, u"150,40"_s, u"Centar"_s}})
         .settlement(14, u"650,40"_s)
         .settlement(15, u"650,40"_s)
         .settlement(16, u"150,40"_s)
@@ -82,16 +83,15 @@ QList<StoredOrder> sampleBook()
         .sheet(Expense::Akontacija, {{u"1.000,00"_s, u"HRK"_s, u"1,000000"_s, u"1.000,00"_s, u"blagajna"_s},
                                      {u"100,00"_s, u"EUR"_s, u"7,500000"_s, u"750,00"_s, QString()},
                                      {u"1.250,00"_s, u"HRK"_s, u"1,000000"_s, u"1.250,00"_s, QString()}})
-        .sheet(Expense::Dnevnice,
-               {{u"Hrvatska"_s, u"170,00"_s, u"2,00"_s, u"0,00"_s, u"340,00"_s, u"HRK"_s, u"1,000000"_s,
-                 u"340,00"_s, QString()},
-                {u"Hrvatska"_s, u"170,00"_s, u"1,00"_s, u"0,00"_s, u"170,00"_s, u"HRK"_s, u"1,000000"_s,
-                 u"170,00"_s, QString()},
-                {u"Hrvatska"_s, u"170,00"_s, u"3,00"_s, u"0,00"_s, u"510,00"_s, u"HRK"_s, u"1,000000"_s,
-                 u"510,00"_s, u"vikend"_s}})
+        .sheet(Expense::Dnevnice, {{u"Hrvatska"_s, u"170,00"_s, u"2,00"_s, u"0,00"_s, u"340,00"_s, u"HRK"_s,
+                                    u"1,000000"_s, u"340,00"_s, QString()},
+                                   {u"Hrvatska"_s, u"170,00"_s, u"1,00"_s, u"0,00"_s, u"170,00"_s, u"HRK"_s,
+                                    u"1,000000"_s, u"170,00"_s, QString()},
+                                   {u"Hrvatska"_s, u"170,00"_s, u"3,00"_s, u"0,00"_s, u"510,00"_s, u"HRK"_s,
+                                    u"1,000000"_s, u"510,00"_s, u"vikend"_s}})
         .sheet(Expense::Prijevoz,
-               {{u"Zagreb-Osijek"_s, u"osobni auto"_s, u"12.000"_s, u"12.280"_s, u"280,00"_s, u"560,00"_s, u"HRK"_s,
-                 u"1,000000"_s, u"560,00"_s, QString()},
+               {{u"Zagreb-Osijek"_s, u"osobni auto"_s, u"12.000"_s, u"12.280"_s, u"280,00"_s, u"560,00"_s,
+                 u"HRK"_s, u"1,000000"_s, u"560,00"_s, QString()},
                 {u"Osijek-Vukovar"_s, u"osobni auto"_s, u"12.280"_s, u"12.316"_s, u"36,00"_s, u"72,00"_s,
                  u"HRK"_s, u"1,000000"_s, u"72,00"_s, QString()},
                 {u"Osijek-Zagreb"_s, u"osobni auto"_s, u"12.316"_s, u"12.616"_s, u"300,00"_s, u"602,50"_s,
@@ -117,9 +117,9 @@ QList<StoredOrder> sampleBook()
 void writeSampleData(const QString& dataFolder, const QList<StoredOrder>& book)
 {
     GridTable subjects(9, 1);
-    const QStringList subject = {u"100"_s,         u"Primjer d.o.o."_s, u"Ilica 1"_s,    u"Zagreb"_s,
-                                 u"12345678901"_s, u"10000"_s,          u"01 2345 678"_s, QString(),
-                                 u"www.primjer.hr"_s};
+    const QStringList subject = {u"100"_s,         u"Primjer d.o.o."_s, u"Ilica 1"_s,
+                                 u"Zagreb"_s,      u"12345678901"_s,    u"10000"_s,
+                                 u"01 2345 678"_s, QString(),           u"www.primjer.hr"_s};
     for (int c = 0; c < subject.size(); ++c)
         subjects.setCell(c, 0, subject[c]);
     GridTable orders(19, int(book.size()));
@@ -161,7 +161,8 @@ QList<LaidOutPage> PrintProgram::printList()
 {
     const qsizetype before = tmp.dialogs.previews.size();
     w().click(u"fcShapeBtn28");
-    return tmp.dialogs.previews.size() == before + 1 ? tmp.dialogs.previews.last().pages : QList<LaidOutPage>();
+    return tmp.dialogs.previews.size() == before + 1 ? tmp.dialogs.previews.last().pages
+                                                     : QList<LaidOutPage>();
 }
 
 const LaidOutItem* findText(const QList<LaidOutPage>& pages, const QString& text, int page)

@@ -73,31 +73,31 @@ void PrintCliTest::writesBothPrintouts()
     if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
         QSKIP("pdftotext (poppler-utils) is not installed");
     const QString order = m_tmp->root() + u"nalog 1.pdf"_s;
-    const Run first = runProgram({u"--data-dir"_s, m_tmp->root(), u"--print-order"_s, u"100"_s, u"2013"_s, u"1"_s,
-                                  u"--pdf"_s, order},
-                                 true);
+    const Run first = runProgram(
+        {u"--data-dir"_s, m_tmp->root(), u"--print-order"_s, u"100"_s, u"2013"_s, u"1"_s, u"--pdf"_s, order},
+        true);
     QCOMPARE(first.errors, QString());
     QCOMPARE(first.status, 0);
     const QString orderText = pdfText(order);
     QCOMPARE(orderText.count(u'\f'), 2); // pages
-    for (const QString& text : {u"Primjer d.o.o."_s, u"tel.: 01 2345 678; fax:"_s, u"1/2013"_s,
-                                u"NALOG ZA SLUŽBENO PUTOVANJE"_s, u"dipl. oec. Ana Horvat"_s, u"petstotinakuna"_s,
-                                u"OBRAČUN PUTNIH TROŠKOVA"_s, u"za putni nalog br. 1/2013"_s,
-                                u"Obračun ostalih troškova"_s, u"Parking"_s, u"Ukupni ostali troškovi"_s,
-                                u"Ostaje za isplatu"_s, u"150,40"_s,
-                                u"Mjesto obračuna: Zagreb, dana 24.01.2013. god."_s})
+    for (const QString& text :
+         {u"Primjer d.o.o."_s, u"tel.: 01 2345 678; fax:"_s, u"1/2013"_s, u"NALOG ZA SLUŽBENO PUTOVANJE"_s,
+          u"dipl. oec. Ana Horvat"_s, u"petstotinakuna"_s, u"OBRAČUN PUTNIH TROŠKOVA"_s,
+          u"za putni nalog br. 1/2013"_s, u"Obračun ostalih troškova"_s, u"Parking"_s,
+          u"Ukupni ostali troškovi"_s, u"Ostaje za isplatu"_s, u"150,40"_s,
+          u"Mjesto obračuna: Zagreb, dana 24.01.2013. god."_s})
         QVERIFY2(orderText.contains(text), qPrintable(text));
     QVERIFY(!orderText.contains(u"Obračun dnevnica"_s));
 
     const QString list = m_tmp->root() + u"popis.pdf"_s;
-    const Run second = runProgram({u"--data-dir"_s, m_tmp->root(), u"--print-report"_s, u"100"_s, u"2013"_s, u"3"_s,
-                                   u"--month"_s, u"03"_s, u"--pdf"_s, list});
+    const Run second = runProgram({u"--data-dir"_s, m_tmp->root(), u"--print-report"_s, u"100"_s, u"2013"_s,
+                                   u"3"_s, u"--month"_s, u"03"_s, u"--pdf"_s, list});
     QCOMPARE(second.errors, QString());
     QCOMPARE(second.status, 0);
     const QString listText = pdfText(list);
-    for (const QString& text : {u"Primjer d.o.o."_s, u"OIB: 12345678901"_s,
-                                u"Popis putnih naloga za 3. mjesec 2013. godine"_s, u"Ana Horvat"_s,
-                                u"ana horvat"_s, u"Osijek"_s, u"Sveukupni troškovi:"_s, u"1/1"_s})
+    for (const QString& text :
+         {u"Primjer d.o.o."_s, u"OIB: 12345678901"_s, u"Popis putnih naloga za 3. mjesec 2013. godine"_s,
+          u"Ana Horvat"_s, u"ana horvat"_s, u"Osijek"_s, u"Sveukupni troškovi:"_s, u"1/1"_s})
         QVERIFY2(listText.contains(text), qPrintable(text));
     QVERIFY(!listText.contains(u"Rijeka"_s)); // April
 }
@@ -111,12 +111,14 @@ void PrintCliTest::refuses_data()
                                    << u"Nalog broj 9 ne postoji u knjizi naloga za 2013. godinu."_s;
     QTest::newRow("unknown kind") << QStringList{u"--print-report"_s, u"100"_s, u"2013"_s, u"0"_s}
                                   << u"Vrsta izvještaja mora biti 1, 2, 3 ili 4."_s;
-    QTest::newRow("unwritable pdf") << QStringList{u"--print-order"_s, u"100"_s, u"2013"_s, u"1"_s, u"--pdf"_s,
-                                                   u"/nema/takve/mape/nalog.pdf"_s}
+    QTest::newRow("unwritable pdf") << QStringList{u"--print-order"_s, u"100"_s,
+                                                   u"2013"_s,          u"1"_s,
+                                                   u"--pdf"_s,         u"/nema/takve/mape/nalog.pdf"_s}
                                     << u"Ne mogu spremiti PDF datoteku /nema/takve/mape/nalog.pdf"_s;
-    QTest::newRow("no such data folder") << QStringList{u"--data-dir"_s, u"/nema/takve/mape"_s, u"--print-order"_s,
-                                                        u"100"_s, u"2013"_s, u"1"_s}
-                                         << u"Mapa s podacima ne postoji: /nema/takve/mape/KVA_PUT/"_s;
+    QTest::newRow("no such data folder")
+        << QStringList{u"--data-dir"_s, u"/nema/takve/mape"_s, u"--print-order"_s, u"100"_s, u"2013"_s,
+                       u"1"_s}
+        << u"Mapa s podacima ne postoji: /nema/takve/mape/KVA_PUT/"_s;
 }
 
 void PrintCliTest::refuses()

@@ -22,7 +22,8 @@ QList<LaidOutItem> textsOf(const LaidOutPage& page, std::initializer_list<Report
 {
     QList<LaidOutItem> result;
     for (const LaidOutItem& item : page.items) {
-        if (item.kind == ReportItemKind::Text && std::find(bands.begin(), bands.end(), item.band) != bands.end())
+        if (item.kind == ReportItemKind::Text &&
+            std::find(bands.begin(), bands.end(), item.band) != bands.end())
             result.append(item);
     }
     std::stable_sort(result.begin(), result.end(),
@@ -97,8 +98,9 @@ void PrintoutsTest::travelOrderFields()
     QVERIFY(p.tmp.dialogs.messages.isEmpty());
 
     // The order on page 1: the letterhead of a subject without fax, at the top left.
-    const QStringList letterhead = {u"Primjer d.o.o."_s, u"Ilica 1; 10000 Zagreb"_s, u"tel.: 01 2345 678; fax: "_s,
-                                    u"Internet: www.primjer.hr"_s, u"OIB: 12345678901"_s};
+    const QStringList letterhead = {u"Primjer d.o.o."_s, u"Ilica 1; 10000 Zagreb"_s,
+                                    u"tel.: 01 2345 678; fax: "_s, u"Internet: www.primjer.hr"_s,
+                                    u"OIB: 12345678901"_s};
     qreal above = 0;
     for (const QString& line : letterhead) {
         const LaidOutItem* item = findText(pages, line, 1);
@@ -143,10 +145,11 @@ void PrintoutsTest::travelOrderFields()
     QVERIFY(findText(pages, u"(naredbodavac)"_s, 1));
 
     // The settlement starts page 2, its header and footer from the order's fields.
-    for (const QString& text : {u"OBRAČUN PUTNIH TROŠKOVA"_s, u"za putni nalog br. 1/2013"_s, u"13.03.2013"_s,
-                                u"08:00"_s, u"10:30"_s, u"26,5"_s, u"Mjesto obračuna: Zagreb, dana 24.01.2013. god."_s,
-                                u"(potpis odgovorne osobe)"_s, u"(blagajnik)"_s, u"(likvidator)"_s,
-                                u"(podnositelj računa)"_s, u"2"_s})
+    for (const QString& text :
+         {u"OBRAČUN PUTNIH TROŠKOVA"_s, u"za putni nalog br. 1/2013"_s, u"13.03.2013"_s, u"08:00"_s,
+          u"10:30"_s, u"26,5"_s, u"Mjesto obračuna: Zagreb, dana 24.01.2013. god."_s,
+          u"(potpis odgovorne osobe)"_s, u"(blagajnik)"_s, u"(likvidator)"_s, u"(podnositelj računa)"_s,
+          u"2"_s})
         QVERIFY2(findText(pages, text, 2), qPrintable(text));
     QVERIFY(onOneLine(findText(pages, u"Ukupan broj dnevnica na putu:"_s, 2), findText(pages, u"1"_s, 2)));
     QVERIFY(onOneLine(findText(pages, u"Mjesto putovanja:"_s, 2), findText(pages, u"Split"_s, 2)));
@@ -174,8 +177,9 @@ void PrintoutsTest::orderWithoutRecordsAfterOneWithReport()
     QStringList texts;
     for (const LaidOutItem& item : body)
         texts.append(item.text);
-    QCOMPARE(texts, (QStringList{u"Izvješće s putovanja:"_s, u"Popis priloga:"_s, u"Sveukupni troškovi"_s, u"0,00"_s,
-                                 u"Sveukupna akontacija"_s, u"0,00"_s, u"Ostaje za isplatu/povrat"_s, u"0,00"_s}));
+    QCOMPARE(texts,
+             (QStringList{u"Izvješće s putovanja:"_s, u"Popis priloga:"_s, u"Sveukupni troškovi"_s, u"0,00"_s,
+                          u"Sveukupna akontacija"_s, u"0,00"_s, u"Ostaje za isplatu/povrat"_s, u"0,00"_s}));
     // Empty fields print as empty values.
     QVERIFY(findText(pages, u"Mjesto obračuna: , dana  god."_s, 2));
     QVERIFY(findText(pages, u"0,0"_s, 1));
@@ -195,7 +199,8 @@ void PrintoutsTest::onlyOtherCostsMoveUp()
     const QList<LaidOutItem> body = textsOf(pages[1], kBody);
     QCOMPARE(body.first().text, u"Obračun ostalih troškova"_s);
     QCOMPARE(body.first().rect.top(), bodyTop);
-    for (const QString& other : {u"Obračun akontacije"_s, u"Obračun dnevnica"_s, u"Obračun troškova prijevoza"_s})
+    for (const QString& other :
+         {u"Obračun akontacije"_s, u"Obračun dnevnica"_s, u"Obračun troškova prijevoza"_s})
         QVERIFY(!findText(pages, other));
     QCOMPARE(column(pages, kOrderMargin + 8.5 + 0.6), (QStringList{u"Hotel"_s, u"Parking"_s}));
 }
@@ -210,25 +215,26 @@ void PrintoutsTest::everyTableNumbersItsRows_data()
     QTest::addColumn<QString>("total");
 
     QTest::newRow("advances") << u"Obračun akontacije"_s
-                              << QStringList{u"R. br."_s, u"Iznos"_s, u"Valuta"_s, u"Tečaj"_s, u"Iznos (kn)"_s,
-                                             u"Napomena"_s}
+                              << QStringList{u"R. br."_s, u"Iznos"_s,      u"Valuta"_s,
+                                             u"Tečaj"_s,  u"Iznos (kn)"_s, u"Napomena"_s}
                               << 92.6 << QStringList{u"1.000,00"_s, u"750,00"_s, u"1.250,00"_s}
                               << u"Ukupno akontacije"_s << u"3.000,00"_s;
     QTest::newRow("per diems") << u"Obračun dnevnica"_s
-                               << QStringList{u"R. br."_s, u"Zemlja"_s, u"Dnevnica"_s, u"Br. dnevn."_s,
-                                              u"Umanj. (%)"_s, u"Iznos"_s, u"Valuta"_s, u"Tečaj"_s,
+                               << QStringList{u"R. br."_s,     u"Zemlja"_s,  u"Dnevnica"_s, u"Br. dnevn."_s,
+                                              u"Umanj. (%)"_s, u"Iznos"_s,   u"Valuta"_s,   u"Tečaj"_s,
                                               u"Iznos (kn)"_s, u"Napomena"_s}
                                << 134.7 << QStringList{u"340,00"_s, u"170,00"_s, u"510,00"_s}
                                << u"Ukupno dnevnice"_s << u"1.020,00"_s;
     QTest::newRow("transport") << u"Obračun troškova prijevoza"_s
-                               << QStringList{u"R. br."_s, u"Ruta"_s, u"Prijevozno sredstvo"_s, u"Brojač - od"_s,
-                                              u"Brojač - do"_s, u"km"_s, u"Iznos"_s, u"Valuta"_s, u"Tečaj"_s,
-                                              u"Iznos (kn)"_s, u"Napomena"_s}
+                               << QStringList{u"R. br."_s,      u"Ruta"_s,        u"Prijevozno sredstvo"_s,
+                                              u"Brojač - od"_s, u"Brojač - do"_s, u"km"_s,
+                                              u"Iznos"_s,       u"Valuta"_s,      u"Tečaj"_s,
+                                              u"Iznos (kn)"_s,  u"Napomena"_s}
                                << 140.2 << QStringList{u"560,00"_s, u"72,00"_s, u"602,50"_s}
                                << u"Ukupni troškovi prijevoza"_s << u"1.234,50"_s;
     QTest::newRow("other costs") << u"Obračun ostalih troškova"_s
-                                 << QStringList{u"R. br."_s, u"Vrsta troška"_s, u"Iznos"_s, u"Valuta"_s,
-                                                u"Tečaj"_s, u"Iznos (kn)"_s, u"Napomena"_s}
+                                 << QStringList{u"R. br."_s, u"Vrsta troška"_s, u"Iznos"_s,   u"Valuta"_s,
+                                                u"Tečaj"_s,  u"Iznos (kn)"_s,   u"Napomena"_s}
                                  << 115.6 << QStringList{u"200,00"_s, u"60,00"_s, u"40,00"_s}
                                  << u"Ukupni ostali troškovi"_s << u"300,00"_s;
 }
@@ -270,7 +276,8 @@ void PrintoutsTest::everyTableNumbersItsRows()
     bool found = false;
     for (const LaidOutItem& item : textsOf(pages[1], {ReportBandKind::GroupSummary})) {
         if (item.group == group && item.text == total) {
-            found = onOneLine(totalLine, &item) && qAbs(item.rect.right() - (kOrderMargin + knRight - 0.6)) < 0.1;
+            found =
+                onOneLine(totalLine, &item) && qAbs(item.rect.right() - (kOrderMargin + knRight - 0.6)) < 0.1;
             QVERIFY(item.font.bold);
         }
     }
@@ -343,8 +350,11 @@ void PrintoutsTest::longContentFlowsOntoPages()
     for (int r = 1; r <= 200; ++r) {
         if (r > 1)
             sheet.AppendRow();
-        const QStringList cells = {QString::number(r), u"Trošak broj %1 s dužim opisom koji se lomi u dva retka"_s.arg(r),
-                                   u"123.456,78"_s, u"HRK"_s, u"1,000000"_s, u"123.456,78"_s, u"napomena"_s};
+        const QStringList cells = {
+            QString::number(r), u"Trošak broj %1 s dužim opisom koji se lomi u dva retka"_s.arg(r),
+            u"123.456,78"_s,    u"HRK"_s,
+            u"1,000000"_s,      u"123.456,78"_s,
+            u"napomena"_s};
         for (int c = 0; c < cells.size(); ++c)
             sheet.setCell(c, r, cells[c]);
     }
@@ -373,10 +383,10 @@ void PrintoutsTest::longContentFlowsOntoPages()
         if (page.number > settlementStart && tableGoesOn) // its heads again, first under the page header
             QCOMPARE(body.first().band, ReportBandKind::ColumnHeads);
         // No text clipped, none over another.
-        const QList<LaidOutItem> texts = textsOf(page, {ReportBandKind::PageHeader, ReportBandKind::PageFooter,
-                                                        ReportBandKind::Caption, ReportBandKind::ColumnHeads,
-                                                        ReportBandKind::Detail, ReportBandKind::GroupSummary,
-                                                        ReportBandKind::Summary});
+        const QList<LaidOutItem> texts =
+            textsOf(page, {ReportBandKind::PageHeader, ReportBandKind::PageFooter, ReportBandKind::Caption,
+                           ReportBandKind::ColumnHeads, ReportBandKind::Detail, ReportBandKind::GroupSummary,
+                           ReportBandKind::Summary});
         for (qsizetype i = 0; i < texts.size(); ++i) {
             QVERIFY2(!(texts[i].flags & LaidOutItem::Overflow), qPrintable(texts[i].text));
             QVERIFY(texts[i].rect.bottom() <= 297 - kOrderMargin + kTolerance);
@@ -413,9 +423,9 @@ void PrintoutsTest::reportKinds_data()
                               << QStringList{u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s, u"7"_s}
                               << u"Popis putnih naloga za 2013. godinu"_s;
     // The name is compared exactly: not "ana horvat", not "Ana Horvat ".
-    QTest::newRow("2 yearly, one person") << 2 << QString() << u"Ana Horvat"_s
-                                          << QStringList{u"1"_s, u"3"_s, u"6"_s}
-                                          << u"Popis putnih naloga za 2013. godinu (djelatnik: Ana Horvat)"_s;
+    QTest::newRow("2 yearly, one person")
+        << 2 << QString() << u"Ana Horvat"_s << QStringList{u"1"_s, u"3"_s, u"6"_s}
+        << u"Popis putnih naloga za 2013. godinu (djelatnik: Ana Horvat)"_s;
     // An order without departure date is in no month.
     QTest::newRow("3 monthly") << 3 << u"03"_s << QString() << QStringList{u"1"_s, u"3"_s, u"4"_s, u"5"_s}
                                << u"Popis putnih naloga za 3. mjesec 2013. godine"_s;
@@ -458,15 +468,18 @@ void PrintoutsTest::reportTableAndPrintedList()
     test::PrintProgram p;
     MainWindowModel& w = p.w();
     QCOMPARE(w.get<RadioGroup>(u"rg_izvjestaji").index(), 0);
-    QVERIFY(!w.isEnabled(u"ed_izv_putnik") && !w.isEnabled(u"cb_putnici_2") && !w.isEnabled(u"cb_izv_mjeseci"));
+    QVERIFY(!w.isEnabled(u"ed_izv_putnik") && !w.isEnabled(u"cb_putnici_2") &&
+            !w.isEnabled(u"cb_izv_mjeseci"));
     w.click(u"bt_izvjestaji");
     const GridTable& table = w.table(u"sg_izvjestaji");
-    QCOMPARE(table.rowTexts(0), (QStringList{u"Broj naloga"_s, u"Osoba"_s, u"Datum odlaska"_s, u"Datum povratka"_s,
-                                             u"Mjesto odlaska"_s, u"Dnevnice"_s, u"Trošak prijevoza"_s,
-                                             u"Ostali troškovi"_s, u"Ukupni troškovi"_s}));
-    QCOMPARE(table.rowTexts(1), (QStringList{u"1"_s, u"Ana Horvat"_s, u"12.03.2013"_s, u"13.03.2013"_s, u"Split"_s,
-                                             QString(), QString(), u"650,40"_s, u"650,40"_s}));
-    QCOMPARE(table.rowTexts(3).mid(5), (QStringList{u"1.020,00"_s, u"1.234,50"_s, u"300,00"_s, u"2.554,50"_s}));
+    QCOMPARE(table.rowTexts(0),
+             (QStringList{u"Broj naloga"_s, u"Osoba"_s, u"Datum odlaska"_s, u"Datum povratka"_s,
+                          u"Mjesto odlaska"_s, u"Dnevnice"_s, u"Trošak prijevoza"_s, u"Ostali troškovi"_s,
+                          u"Ukupni troškovi"_s}));
+    QCOMPARE(table.rowTexts(1), (QStringList{u"1"_s, u"Ana Horvat"_s, u"12.03.2013"_s, u"13.03.2013"_s,
+                                             u"Split"_s, QString(), QString(), u"650,40"_s, u"650,40"_s}));
+    QCOMPARE(table.rowTexts(3).mid(5),
+             (QStringList{u"1.020,00"_s, u"1.234,50"_s, u"300,00"_s, u"2.554,50"_s}));
     QCOMPARE(w.text(u"ce_ukp_dnv"), u"1.020,00"_s);
     QCOMPARE(w.text(u"ce_ukp_prj"), u"1.314,50"_s); // order 7 adds 80,00; empty cells add nothing
     QCOMPARE(w.text(u"ce_ukp_ost"), u"950,40"_s);
@@ -476,8 +489,9 @@ void PrintoutsTest::reportTableAndPrintedList()
     QCOMPARE(pages.size(), 1);
     const LaidOutPage& page = pages.first();
     // The letterhead centred over the table, the same lines as on the travel order.
-    for (const QString& line : {u"Primjer d.o.o."_s, u"Ilica 1; 10000 Zagreb"_s, u"tel.: 01 2345 678; fax: "_s,
-                                u"Internet: www.primjer.hr"_s, u"OIB: 12345678901"_s}) {
+    for (const QString& line :
+         {u"Primjer d.o.o."_s, u"Ilica 1; 10000 Zagreb"_s, u"tel.: 01 2345 678; fax: "_s,
+          u"Internet: www.primjer.hr"_s, u"OIB: 12345678901"_s}) {
         const LaidOutItem* item = findText(pages, line);
         QVERIFY2(item && (item->alignment & Qt::AlignHCenter), qPrintable(line));
         QCOMPARE(item->rect.left(), kListMargin + 4.5);
@@ -485,9 +499,9 @@ void PrintoutsTest::reportTableAndPrintedList()
     }
     // Printed titles over the columns, in every page's header.
     const std::pair<QString, qreal> heads[] = {
-        {u"Broj naloga"_s, 4.5},       {u"Naziv djelatnika"_s, 19.8}, {u"Datum odlaska"_s, 69.9},
-        {u"Datum povratka"_s, 87.0},   {u"Mjesto putovanja"_s, 105.3}, {u"Trošak za dnevnice"_s, 124.1},
-        {u"Trošak za prijevoz"_s, 141.8}, {u"Ostali trošak"_s, 159.5}, {u"Ukupni trošak"_s, 177.8},
+        {u"Broj naloga"_s, 4.5},          {u"Naziv djelatnika"_s, 19.8},  {u"Datum odlaska"_s, 69.9},
+        {u"Datum povratka"_s, 87.0},      {u"Mjesto putovanja"_s, 105.3}, {u"Trošak za dnevnice"_s, 124.1},
+        {u"Trošak za prijevoz"_s, 141.8}, {u"Ostali trošak"_s, 159.5},    {u"Ukupni trošak"_s, 177.8},
     };
     for (const auto& [head, left] : heads) {
         const auto found = std::find_if(page.items.begin(), page.items.end(), [&](const LaidOutItem& item) {
@@ -578,7 +592,8 @@ void PrintoutsTest::noMatchingOrder()
     w.click(u"rg_izvjestaji_2");
     QCOMPARE(w.table(u"sg_izvjestaji").rowCount(), 2);
     QCOMPARE(w.table(u"sg_izvjestaji").cell(0, 1), QString());
-    QVERIFY(!w.isEnabled(u"ed_izv_putnik") && !w.isEnabled(u"cb_putnici_2") && w.isEnabled(u"cb_izv_mjeseci"));
+    QVERIFY(!w.isEnabled(u"ed_izv_putnik") && !w.isEnabled(u"cb_putnici_2") &&
+            w.isEnabled(u"cb_izv_mjeseci"));
     QCOMPARE(w.text(u"cb_izv_mjeseci"), u"01"_s);
     QVERIFY(p.printList().isEmpty());
     const QString refusal = u"Nije kreirana tablica s podacima za izvještaj (gumb \"Napravi\")."_s;
@@ -611,7 +626,7 @@ void PrintoutsTest::printCommand_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("month");
     QTest::addColumn<QString>("person");
-    QTest::addColumn<QString>("pdf"); // below the data root; "-" none
+    QTest::addColumn<QString>("pdf");     // below the data root; "-" none
     QTest::addColumn<QString>("message"); // empty: written
 
     const int order = PrintRequest::Order;
@@ -620,39 +635,41 @@ void PrintoutsTest::printCommand_data()
                            << u"nalog.pdf"_s << QString();
     QTest::newRow("report") << list << QStringList{u"100"_s, u"2013"_s, u"4"_s} << u"3"_s << u"Ana Horvat"_s
                             << u"popis.pdf"_s << QString();
-    QTest::newRow("unknown subject") << order << QStringList{u"101"_s, u"2013"_s, u"1"_s} << QString() << QString()
-                                     << u"x.pdf"_s << u"Subjekt 101 ne postoji."_s;
-    QTest::newRow("no book of the year") << order << QStringList{u"100"_s, u"2014"_s, u"1"_s} << QString()
-                                         << QString() << u"x.pdf"_s
-                                         << u"Subjekt 100 nema knjigu naloga za 2014. godinu."_s;
-    QTest::newRow("year out of range") << list << QStringList{u"100"_s, u"13"_s, u"1"_s} << QString() << QString()
-                                       << u"x.pdf"_s << u"Godina 13 nije ispravna."_s;
-    QTest::newRow("number beyond the book") << order << QStringList{u"100"_s, u"2013"_s, u"9"_s} << QString()
-                                            << QString() << u"x.pdf"_s
-                                            << u"Nalog broj 9 ne postoji u knjizi naloga za 2013. godinu."_s;
-    QTest::newRow("number no number") << order << QStringList{u"100"_s, u"2013"_s, u"prvi"_s} << QString()
-                                      << QString() << u"x.pdf"_s
-                                      << u"Nalog broj prvi ne postoji u knjizi naloga za 2013. godinu."_s;
-    QTest::newRow("unknown kind") << list << QStringList{u"100"_s, u"2013"_s, u"5"_s} << QString() << QString()
-                                  << u"x.pdf"_s << u"Vrsta izvještaja mora biti 1, 2, 3 ili 4."_s;
+    QTest::newRow("unknown subject") << order << QStringList{u"101"_s, u"2013"_s, u"1"_s} << QString()
+                                     << QString() << u"x.pdf"_s << u"Subjekt 101 ne postoji."_s;
+    QTest::newRow("no book of the year")
+        << order << QStringList{u"100"_s, u"2014"_s, u"1"_s} << QString() << QString() << u"x.pdf"_s
+        << u"Subjekt 100 nema knjigu naloga za 2014. godinu."_s;
+    QTest::newRow("year out of range") << list << QStringList{u"100"_s, u"13"_s, u"1"_s} << QString()
+                                       << QString() << u"x.pdf"_s << u"Godina 13 nije ispravna."_s;
+    QTest::newRow("number beyond the book")
+        << order << QStringList{u"100"_s, u"2013"_s, u"9"_s} << QString() << QString() << u"x.pdf"_s
+        << u"Nalog broj 9 ne postoji u knjizi naloga za 2013. godinu."_s;
+    QTest::newRow("number no number")
+        << order << QStringList{u"100"_s, u"2013"_s, u"prvi"_s} << QString() << QString() << u"x.pdf"_s
+        << u"Nalog broj prvi ne postoji u knjizi naloga za 2013. godinu."_s;
+    QTest::newRow("unknown kind") << list << QStringList{u"100"_s, u"2013"_s, u"5"_s} << QString()
+                                  << QString() << u"x.pdf"_s
+                                  << u"Vrsta izvještaja mora biti 1, 2, 3 ili 4."_s;
     QTest::newRow("month 13") << list << QStringList{u"100"_s, u"2013"_s, u"3"_s} << u"13"_s << QString()
                               << u"x.pdf"_s << u"Mjesec mora biti od 01 do 12."_s;
     QTest::newRow("monthly without month") << list << QStringList{u"100"_s, u"2013"_s, u"3"_s} << QString()
                                            << QString() << u"x.pdf"_s << u"Nije odabran mjesec."_s;
-    QTest::newRow("month for a yearly report") << list << QStringList{u"100"_s, u"2013"_s, u"1"_s} << u"03"_s
-                                               << QString() << u"x.pdf"_s
-                                               << u"Uz vrstu izvještaja 1 ne zadaje se mjesec."_s;
-    QTest::newRow("no order matches") << list << QStringList{u"100"_s, u"2013"_s, u"2"_s} << QString()
-                                      << u"Nitko"_s << u"x.pdf"_s
-                                      << u"Nijedan nalog ne odgovara zadanom izvještaju."_s;
-    QTest::newRow("missing argument") << order << QStringList{u"100"_s, u"2013"_s} << QString() << QString()
-                                      << u"x.pdf"_s
-                                      << u"Upotreba: selvana --data-dir MAPA --print-order SUBJEKT GODINA BROJ "
-                                         u"--pdf DATOTEKA"_s;
+    QTest::newRow("month for a yearly report")
+        << list << QStringList{u"100"_s, u"2013"_s, u"1"_s} << u"03"_s << QString() << u"x.pdf"_s
+        << u"Uz vrstu izvještaja 1 ne zadaje se mjesec."_s;
+    QTest::newRow("no order matches")
+        << list << QStringList{u"100"_s, u"2013"_s, u"2"_s} << QString() << u"Nitko"_s << u"x.pdf"_s
+        << u"Nijedan nalog ne odgovara zadanom izvještaju."_s;
+    QTest::newRow("missing argument")
+        << order << QStringList{u"100"_s, u"2013"_s} << QString() << QString() << u"x.pdf"_s
+        << u"Upotreba: selvana --data-dir MAPA --print-order SUBJEKT GODINA BROJ "
+           u"--pdf DATOTEKA"_s;
     QTest::newRow("no pdf") << order << QStringList{u"100"_s, u"2013"_s, u"1"_s} << QString() << QString()
                             << u"-"_s << u"Nije zadana PDF datoteka (--pdf DATOTEKA)."_s;
-    QTest::newRow("unwritable pdf") << order << QStringList{u"100"_s, u"2013"_s, u"1"_s} << QString() << QString()
-                                    << u"nema/mape/x.pdf"_s << u"Ne mogu spremiti PDF datoteku "_s;
+    QTest::newRow("unwritable pdf") << order << QStringList{u"100"_s, u"2013"_s, u"1"_s} << QString()
+                                    << QString() << u"nema/mape/x.pdf"_s
+                                    << u"Ne mogu spremiti PDF datoteku "_s;
 }
 
 void PrintoutsTest::printCommand()

@@ -2,7 +2,10 @@
 
 namespace selvana::test {
 
-void ScriptedDialogs::message(const QString& text) { messages.push_back(text); }
+void ScriptedDialogs::message(const QString& text)
+{
+    messages.push_back(text);
+}
 
 bool ScriptedDialogs::confirm(const QString& title, const QString& text)
 {

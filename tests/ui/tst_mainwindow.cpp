@@ -52,7 +52,8 @@ void MainWindowTest::settingsSavedFromTheRealWindow()
 
     QFile ini(tmp.dataFolder() + u"RovarIrorov.ini"_s);
     QVERIFY(ini.open(QIODevice::ReadOnly));
-    QVERIFY(ini.readAll().contains("Naziv=Vara\x9E" "din\r\n"));
+    QVERIFY(ini.readAll().contains("Naziv=Vara\x9E"
+                                   "din\r\n"));
     QCOMPARE(window.findChild<QLabel*>(u"sb_0_1"_s)->text(),
              u"Odaberite subjekta / Odaberite godinu / Otvorite knjigu naloga"_s);
 }

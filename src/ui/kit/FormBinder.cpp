@@ -33,8 +33,14 @@ constexpr int kTooltipMs = 10000;
 const char* const kBoundName = "selvanaControl";
 
 // Memo widgets use "\n"; the stored texts use CR LF.
-QString toModelLines(QString text) { return text.replace(u"\n"_s, u"\r\n"_s); }
-QString toViewLines(QString text) { return text.replace(u"\r\n"_s, u"\n"_s); }
+QString toModelLines(QString text)
+{
+    return text.replace(u"\n"_s, u"\r\n"_s);
+}
+QString toViewLines(QString text)
+{
+    return text.replace(u"\r\n"_s, u"\n"_s);
+}
 
 // A drop-down opens as wide as its longest entry, with room for the scroll bar.
 void fitDropDownWidth(QComboBox* combo)
@@ -46,8 +52,8 @@ void fitDropDownWidth(QComboBox* combo)
     for (int i = 0; i < combo->count(); ++i)
         longest = std::max(longest, metrics.horizontalAdvance(combo->itemText(i)));
     const QStyle* style = combo->style();
-    combo->view()->setMinimumWidth(longest + style->pixelMetric(QStyle::PM_ScrollBarSliderMin)
-                                   + style->pixelMetric(QStyle::PM_ScrollBarExtent));
+    combo->view()->setMinimumWidth(longest + style->pixelMetric(QStyle::PM_ScrollBarSliderMin) +
+                                   style->pixelMetric(QStyle::PM_ScrollBarExtent));
 }
 
 // Runs a model-to-view refresh unless the change came from this very widget.
@@ -78,7 +84,10 @@ void bindState(QWidget* widget, Control& control)
 
 FormBinder::FormBinder(Form& form, QObject* parent) : QObject(parent), m_form(form) {}
 
-const char* FormBinder::captionProperty() { return "selvanaCaptionOf"; }
+const char* FormBinder::captionProperty()
+{
+    return "selvanaCaptionOf";
+}
 
 void FormBinder::bind(QWidget* root)
 {
@@ -237,9 +246,8 @@ void FormBinder::bindWidget(QWidget* widget)
         };
         show();
         connect(&field, &Control::valueChanged, edit, show);
-        connect(edit, &QTimeEdit::timeChanged, edit, [&form, name](const QTime& time) {
-            form.setText(name, TextForms::formatTime(time));
-        });
+        connect(edit, &QTimeEdit::timeChanged, edit,
+                [&form, name](const QTime& time) { form.setText(name, TextForms::formatTime(time)); });
         break;
     }
     case Control::Kind::Choice: {
@@ -272,9 +280,8 @@ void FormBinder::bindWidget(QWidget* widget)
         showEntries();
         connect(&list, &ChoiceList::entriesChanged, combo, showEntries);
         connect(&list, &Control::valueChanged, combo, showText);
-        connect(combo, &QComboBox::activated, combo, [combo, &form, name](int index) {
-            form.choose(name, combo->itemText(index));
-        });
+        connect(combo, &QComboBox::activated, combo,
+                [combo, &form, name](int index) { form.choose(name, combo->itemText(index)); });
         if (combo->lineEdit())
             connect(combo->lineEdit(), &QLineEdit::textEdited, combo,
                     [&form, name, showText](const QString& text) {

@@ -24,8 +24,14 @@ int GridModel::columnCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : m_grid.table().colCount();
 }
 
-int GridModel::tableRow(int viewRow) const { return viewRow + m_grid.table().headerRows(); }
-int GridModel::viewRow(int tableRow) const { return tableRow - m_grid.table().headerRows(); }
+int GridModel::tableRow(int viewRow) const
+{
+    return viewRow + m_grid.table().headerRows();
+}
+int GridModel::viewRow(int tableRow) const
+{
+    return tableRow - m_grid.table().headerRows();
+}
 
 QVariant GridModel::data(const QModelIndex& index, int role) const
 {

@@ -2,10 +2,10 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QKeyEvent>
-#include <QLineEdit>
 #include <QDateTimeEdit>
 #include <QDialog>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
@@ -44,9 +44,7 @@ bool KeyNavigator::eventFilter(QObject* watched, QEvent* event)
     const bool picker = qobject_cast<QDateTimeEdit*>(widget) != nullptr;
     switch (key->key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter:
-        moveFocus(widget, true);
-        return true;
+    case Qt::Key_Enter: moveFocus(widget, true); return true;
     case Qt::Key_Down:
         if (picker)
             return false;
@@ -57,8 +55,7 @@ bool KeyNavigator::eventFilter(QObject* watched, QEvent* event)
             return false;
         moveFocus(widget, false);
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }
 

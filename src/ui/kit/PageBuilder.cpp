@@ -162,7 +162,8 @@ QList<QWidget*> PageBuilder::row(const QStringList& names)
             continue;
         const Control& control = m_form.control(name);
         const bool labelled = !control.caption().isEmpty() && control.kind() != Control::Kind::Button &&
-                              control.kind() != Control::Kind::Check && control.kind() != Control::Kind::Label;
+                              control.kind() != Control::Kind::Check &&
+                              control.kind() != Control::Kind::Label;
         widgets.push_back(createWidget(m_form, name, m_page));
         if (labelled)
             layout->addWidget(captionLabel(name, widgets.last(), m_page));

@@ -20,7 +20,8 @@ bool QtDialogs::confirm(const QString& title, const QString& text)
 
 void QtDialogs::preview(const QList<LaidOutPage>& pages, const QString& title)
 {
-    showReportPreview(pages, title, [this](const QString& text) { message(text); }, m_parent);
+    showReportPreview(
+        pages, title, [this](const QString& text) { message(text); }, m_parent);
 }
 
 } // namespace selvana

@@ -62,8 +62,9 @@ void showReportPreview(const QList<LaidOutPage>& pages, const QString& title,
         toolBar->addSeparator();
         QAction* save = toolBar->addAction(u"Spremi PDF"_s);
         save->setObjectName(u"act_spremi_pdf"_s);
-        QObject::connect(save, &QAction::triggered, &dialog,
-                         [&dialog, &pages, &title, &showError] { savePdf(&dialog, pages, title, showError); });
+        QObject::connect(save, &QAction::triggered, &dialog, [&dialog, &pages, &title, &showError] {
+            savePdf(&dialog, pages, title, showError);
+        });
     }
     dialog.resize(900, 800);
     dialog.exec();

@@ -48,7 +48,8 @@ QWidget* MainWindow::buildButtonRow()
     auto& pages = m_model.get<PageControl>(u"pc_selvana");
     QList<QPushButton*> buttons;
     for (int i = 0; i < MainWindowModel::PageCount; ++i) {
-        const QString name = i == MainWindowModel::WorkPage ? u"bt_tab_radni"_s : u"bg_jahaci_"_s + QString::number(i);
+        const QString name =
+            i == MainWindowModel::WorkPage ? u"bt_tab_radni"_s : u"bg_jahaci_"_s + QString::number(i);
         auto* button = static_cast<QPushButton*>(PageBuilder::createWidget(m_model, name, row));
         button->setCheckable(true);
         group->addButton(button, i);
@@ -94,7 +95,9 @@ QWidget* MainWindow::page(int index, QStackedWidget* stack)
     case MainWindowModel::Advances:
     case MainWindowModel::PerDiems:
     case MainWindowModel::Transport:
-    case MainWindowModel::OtherCosts: buildExpenseView(m_model, widget, index - MainWindowModel::Advances); break;
+    case MainWindowModel::OtherCosts:
+        buildExpenseView(m_model, widget, index - MainWindowModel::Advances);
+        break;
     case MainWindowModel::OrderReport: buildReportFieldsView(m_model, widget); break;
     case MainWindowModel::Lists: buildListsView(m_model, widget); break;
     case MainWindowModel::Reports: buildReportsView(m_model, widget); break;
