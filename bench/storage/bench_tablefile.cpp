@@ -1,6 +1,7 @@
 // Times saving and loading a large settlement-sized table beside a raw write and read of the
 // same bytes, so the figures say what the format itself costs on this machine.
 
+#include "BookGenerator.h"
 #include "storage/GridTable.h"
 #include "storage/TableFile.h"
 
@@ -17,28 +18,14 @@
 
 using namespace Qt::StringLiterals;
 using namespace selvana;
+using bench::amount;
+using bench::date;
 
 namespace {
 
 constexpr int kRows = 10000;
 constexpr int kCols = 21;
 constexpr int kRuns = 9;
-
-QString amount(QRandomGenerator& rng)
-{
-    const int cents = int(rng.bounded(1, 500000));
-    QString whole = QString::number(cents / 100);
-    for (qsizetype at = whole.size() - 3; at > 0; at -= 3)
-        whole.insert(at, u'.');
-    return whole + u',' + QString::number(cents % 100).rightJustified(2, u'0');
-}
-
-QString date(QRandomGenerator& rng)
-{
-    return u"%1.%2.%3"_s.arg(rng.bounded(1, 29), 2, 10, QChar(u'0'))
-        .arg(rng.bounded(1, 13), 2, 10, QChar(u'0'))
-        .arg(rng.bounded(2019, 2025));
-}
 
 GridTable settlementBook()
 {

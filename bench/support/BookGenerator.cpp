@@ -15,8 +15,6 @@ using namespace Qt::StringLiterals;
 
 namespace selvana::bench {
 
-namespace {
-
 QString amount(QRandomGenerator& rng)
 {
     const int cents = int(rng.bounded(1, 500000));
@@ -31,8 +29,6 @@ QString date(QRandomGenerator& rng)
     return u"%1.%2.2013"_s.arg(rng.bounded(1, 29), 2, 10, QChar(u'0'))
         .arg(rng.bounded(1, 13), 2, 10, QChar(u'0'));
 }
-
-} // namespace
 
 void generateBook(const QString& root, int n)
 {

@@ -5,7 +5,13 @@
 
 #include <functional>
 
+class QRandomGenerator;
+
 namespace selvana::bench {
+
+// A random amount in its cell form ("12.345,67") and a random date of 2013 ("05.03.2013").
+QString amount(QRandomGenerator& rng);
+QString date(QRandomGenerator& rng);
 
 // A data folder below root with subject 100 and a book of n orders of 2013 in the stored
 // text forms, each with one record on the advance, per-diem and transport sheets.

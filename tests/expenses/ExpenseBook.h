@@ -1,7 +1,6 @@
 #pragma once
 
-#include "TempDataFolder.h"
-#include "app/Application.h"
+#include "OpenBook.h"
 #include "storage/GridTable.h"
 #include "storage/TableFile.h"
 
@@ -13,10 +12,7 @@ namespace selvana::test {
 
 // A program run with one subject and its book of 2013 open, lookup lists of currencies,
 // countries, routes, means of transport and cost kinds in place, and order 1 shown.
-struct ExpenseBook {
-    TempDataFolder tmp;
-    std::unique_ptr<Application> app;
-
+struct ExpenseBook : OpenBook {
     ExpenseBook()
     {
         writeList(u"valute.txt", {{u"EUR", u"7,534567"}, {u"HRK", u"1,000000"}, {u"USD", u"5,500000"}});
@@ -28,24 +24,6 @@ struct ExpenseBook {
         w().click(u"bt_nalog_dodaj_prazan");
     }
 
-    void start()
-    {
-        app = std::make_unique<Application>(tmp.environment());
-        app->start();
-        if (w().table(u"sg_subjekti").hasData())
-            w().choose(u"cb_subjekti", w().items(u"cb_subjekti").first());
-        else {
-            w().setText(u"ed_sb_naziv", QStringLiteral("Primjer d.o.o."));
-            w().click(u"fcShapeBtn24");
-        }
-        w().setValue(u"nl_1", 2013);
-        w().click(u"bt_otv_knj_nlg");
-    }
-    MainWindowModel& w() { return app->main(); }
-    QString file(const QString& kind) const
-    {
-        return tmp.dataFolder() + QStringLiteral("100_2013_") + kind + u".txt";
-    }
     QByteArray bytes(const QString& path) const
     {
         QFile f(path);

@@ -1,4 +1,4 @@
-#include "TempDataFolder.h"
+#include "OpenBook.h"
 #include "app/Application.h"
 #include "orders/OrderBook.h"
 #include "orders/OrderPage.h"
@@ -12,27 +12,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// A program run with one subject, its book of 2013 open.
-struct Book {
-    test::TempDataFolder tmp;
-    std::unique_ptr<Application> app;
-
+// The open book with the helpers these tests share.
+struct Book : test::OpenBook {
     Book() { start(); }
 
-    void start()
-    {
-        app = std::make_unique<Application>(tmp.environment());
-        app->start();
-        if (w().table(u"sg_subjekti").hasData())
-            w().choose(u"cb_subjekti", w().items(u"cb_subjekti").first());
-        else {
-            w().setText(u"ed_sb_naziv", u"Primjer d.o.o."_s);
-            w().click(u"fcShapeBtn24");
-        }
-        w().setValue(u"nl_1", 2013);
-        w().click(u"bt_otv_knj_nlg");
-    }
-    MainWindowModel& w() { return app->main(); }
     QString numbers() { return w().table(u"sg_nalozi").ColumnTexts(0).join(u','); }
     QString settlementNumbers() { return w().table(u"sg_obracun").ColumnTexts(0).join(u','); }
     void addOrders(const QStringList& travellers)
@@ -43,7 +26,6 @@ struct Book {
             w().click(u"bg_nalozi_1fcShapeBtn3");
         }
     }
-    QString file(const QString& kind) { return tmp.dataFolder() + u"100_2013_"_s + kind + u".txt"_s; }
 };
 
 } // namespace
