@@ -24,13 +24,6 @@ public:
         fireChange();
     }
     QString text() const { return m_pages.isEmpty() ? QString() : m_pages.at(m_index)->name(); }
-    int indexOf(const QString& pageName) const
-    {
-        for (qsizetype i = 0; i < m_pages.size(); ++i)
-            if (m_pages[i]->name() == pageName)
-                return int(i);
-        return -1;
-    }
 
     // A request of the view to scroll the page area back to the top.
     void scrollToTop() { emit scrollToTopRequested(); }

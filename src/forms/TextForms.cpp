@@ -67,18 +67,6 @@ QString formatAmount(double value)
 {
     return formatNumber(value, 2, true);
 }
-QString formatRate(double value)
-{
-    return formatNumber(value, 6, true);
-}
-QString formatInteger(double value)
-{
-    return formatNumber(value, 0, true);
-}
-QString formatKm(double value)
-{
-    return formatNumber(value, 2, false);
-}
 
 QString formatShortest(double value)
 {

@@ -13,9 +13,6 @@ double roundTo(double value, int decimals);
 // "1.234,50" (grouped) or "1234,50" (plain); decimals may be 0.
 QString formatNumber(double value, int decimals, bool grouping = true);
 QString formatAmount(double value);   // "1.234,50"
-QString formatRate(double value);     // six decimals, "7,534567"
-QString formatInteger(double value);  // "12.345"
-QString formatKm(double value);       // "1234,50"
 QString formatShortest(double value); // shortest decimal, "1234,5"
 
 // Removes every ".", reads "," as the decimal point, the empty text is 0.
