@@ -15,6 +15,7 @@ struct Environment {
     QString deploymentFile; // INI of deployment settings; empty = compiled defaults
     Dialogs* dialogs;       // never null
     Clock* clock;           // never null
+    bool readOnly = false;  // a reader beside a running program (printing): writes nothing
 };
 
 } // namespace selvana

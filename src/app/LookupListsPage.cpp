@@ -370,7 +370,7 @@ void LookupListsPage::load()
         const List list = List(i);
         // One unreadable file must not keep the other lists from loading.
         m_main.guard([&] {
-            if (m_lists[i].load() && def(list).fixedOnLoad)
+            if (m_lists[i].load(!m_main.readOnly()) && def(list).fixedOnLoad)
                 m_lists[i].fitColumns();
         });
         refillChoiceLists(list);

@@ -76,6 +76,7 @@ MainWindowModel::MainWindowModel(const Environment& env, const Folders& folders)
     m_sheets = std::make_unique<ExpenseSheets>(*this);
     m_orderPage = std::make_unique<OrderPage>(*this, *m_sheets);
     m_orderBook = std::make_unique<OrderBook>(*this, *m_orderPage);
+    m_orderBook->setReadOnly(m_env.readOnly);
     m_expenses = std::make_unique<ExpensePages>(*this, *m_sheets);
     m_reports = std::make_unique<ReportsPage>(*this);
 }

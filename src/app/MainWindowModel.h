@@ -57,6 +57,7 @@ public:
     const Folders& folders() const { return m_folders; }
     QString settingsPlace() const { return text(u"ed_ps_mjesto"); }
     Clock& clock() const { return *m_env.clock; }
+    bool readOnly() const { return m_env.readOnly; }
 
 private:
     void declareShell();

@@ -75,6 +75,8 @@ ExpensePages::Sums ExpensePages::sums(Expense which, const GridTable& rows, bool
 {
     Sums s;
     s.total = TroskoviSuma(rows, expenseKind(which).summedColumn);
+    if (!(std::abs(s.total) < TextForms::kMaxAmount))
+        throw AppError(TextForms::tooLargeMessage());
     if (countPerDiems) {
         const GridTable& perDiems = which == Expense::Dnevnice ? rows : m_sheets.sheet(Expense::Dnevnice);
         s.perDiemCount = TroskoviSuma(perDiems, kPerDiemCountColumn);

@@ -66,6 +66,7 @@ void Form::guard(const std::function<void()>& action)
         action();
     } catch (const AppError& error) {
         --m_guardDepth;
+        ++m_errorCount;
         m_dialogs.message(error.text());
         return;
     } catch (...) {
@@ -100,7 +101,7 @@ void Form::setText(QStringView name, const QString& text)
     Control& c = control(name);
     guard([&] {
         switch (c.kind()) {
-        case Control::Kind::Text: static_cast<TextField&>(c).setText(text); return;
+        case Control::Kind::Text: static_cast<TextField&>(c).type(text); return;
         case Control::Kind::Number: static_cast<NumberField&>(c).setText(text); return;
         case Control::Kind::Date: static_cast<DateField&>(c).setText(text); return;
         case Control::Kind::Time: static_cast<TimeField&>(c).setText(text); return;
@@ -127,7 +128,7 @@ void Form::setValue(QStringView name, double value)
     Control& c = control(name);
     guard([&] {
         switch (c.kind()) {
-        case Control::Kind::Number: static_cast<NumberField&>(c).setValue(value); return;
+        case Control::Kind::Number: static_cast<NumberField&>(c).typeValue(value); return;
         case Control::Kind::Radio: static_cast<RadioGroup&>(c).setIndex(int(value)); return;
         default: wrongKind(c, "value to set");
         }

@@ -70,6 +70,8 @@ public:
     // Runs an action as a user entry point: an AppError ends it with one message box.
     // Nested entry points let the error pass to the outermost one.
     void guard(const std::function<void()>& action);
+    // How many errors the general handler has shown.
+    int errorCount() const { return m_errorCount; }
 
     void setStatus(int panel, const QString& text);
     void setCaption(const QString& caption);
@@ -100,6 +102,7 @@ private:
     QString m_caption;
     QStringList m_status;
     int m_guardDepth = 0;
+    int m_errorCount = 0;
 };
 
 } // namespace selvana

@@ -49,7 +49,14 @@ QString NumberField::text() const
 
 void NumberField::setText(const QString& text)
 {
-    setValue(TextForms::parseNumber(text));
+    typeValue(TextForms::parseNumber(text));
+}
+
+void NumberField::typeValue(double value)
+{
+    if (std::abs(value) >= TextForms::kMaxAmount)
+        throw AppError(TextForms::tooLargeMessage());
+    setValue(value);
 }
 
 } // namespace selvana

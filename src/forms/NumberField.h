@@ -15,7 +15,9 @@ public:
     void setValue(double value);
     // The shown text; parsing throws the conversion message for a text that is no number.
     QString text() const;
+    // What the user types: the text parsed, amounts beyond TextForms::kMaxAmount refused.
     void setText(const QString& text);
+    void typeValue(double value);
 
     int decimals() const { return m_decimals; }
     void setDecimals(int decimals) { m_decimals = decimals; }

@@ -8,10 +8,15 @@ void TextField::setText(const QString& text)
 {
     if (text == m_text)
         return;
-    if (m_validator)
-        m_validator(text);
     m_text = text;
     fireChange();
+}
+
+void TextField::type(const QString& text)
+{
+    if (text != m_text && m_validator)
+        m_validator(text);
+    setText(text);
 }
 
 } // namespace selvana

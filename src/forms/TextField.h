@@ -11,8 +11,11 @@ public:
     TextField(const QString& name, QObject* parent = nullptr);
 
     QString text() const { return m_text; }
-    // Throws AppError from the validator and keeps the old text when a text is refused.
+    // The program's own text (a stored order, a list entry): taken as it is.
     void setText(const QString& text);
+    // What the user types: throws AppError from the validator and keeps the old text when
+    // the text is refused.
+    void type(const QString& text);
 
     bool isMultiLine() const { return m_multiLine; }
     void setMultiLine(bool multiLine) { m_multiLine = multiLine; }

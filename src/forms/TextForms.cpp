@@ -113,6 +113,11 @@ double parseNumber(const QString& text)
     return value;
 }
 
+QString tooLargeMessage()
+{
+    return u"Iznos je prevelik: najviše 999.999.999.999,99."_s;
+}
+
 double parseCell(const QString& text)
 {
     bool ok = false;

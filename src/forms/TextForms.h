@@ -31,6 +31,10 @@ QString formatTime(const QTime& time); // "hh:mm"
 QTime parseTime(const QString& text);
 
 QString floatMessage(const QString& text);
+// The largest amount a field takes or a sheet adds up to: beyond it, cents are no longer exact
+// in the sums.
+inline constexpr double kMaxAmount = 1e12;
+QString tooLargeMessage();
 QString integerMessage(const QString& text);
 
 } // namespace selvana::TextForms

@@ -3,11 +3,13 @@
 #include "app/MainWindowModel.h"
 #include "forms/AppError.h"
 #include "forms/TextForms.h"
+#include "orders/BookFiles.h"
 #include "orders/OrderPage.h"
 #include "orders/SubjectsPage.h"
 #include "storage/TableFile.h"
+#include "storage/TableFileSet.h"
 
-#include <QFile>
+#include <QScopedValueRollback>
 
 using namespace Qt::StringLiterals;
 
@@ -122,14 +124,19 @@ GridTable& OrderBook::settlements()
     return m_main.table(u"sg_obracun");
 }
 
+QString OrderBook::bookFile(const QString& folder, const QString& subject, const QString& year, QStringView ending)
+{
+    return folder + subject + u'_' + year + ending;
+}
+
 QString OrderBook::ordersFile() const
 {
-    return m_main.folders().dataFolder() + m_subject + u'_' + m_year + u"_nalozi.txt"_s;
+    return bookFile(m_main.folders().dataFolder(), m_subject, m_year, u"_nalozi.txt");
 }
 
 QString OrderBook::settlementsFile() const
 {
-    return m_main.folders().dataFolder() + m_subject + u'_' + m_year + u"_obracun.txt"_s;
+    return bookFile(m_main.folders().dataFolder(), m_subject, m_year, u"_obracun.txt");
 }
 
 int OrderBook::largestNumber() const
@@ -184,26 +191,57 @@ void OrderBook::open()
     m_main.setStatus(1, u"Otvaram. Pričekajte ..."_s);
     const QString subject = m_main.subjects().currentNumber();
     if (!subject.isEmpty()) {
+        close();
+        const QString year = m_main.text(u"nl_1");
+        const QString folder = m_main.folders().dataFolder();
+        const bool loaded = loadBookFiles(bookFile(folder, subject, year, u"_nalozi.txt"),
+                                          bookFile(folder, subject, year, u"_obracun.txt"), orders(), settlements(),
+                                          m_readOnly);
         m_subject = subject;
-        m_year = m_main.text(u"nl_1");
-        orders().ResetRows(1);
-        settlements().ResetRows(1);
-        clearPage();
-        m_main.get<ChoiceList>(u"cb_nalozi_nadi").setEntries({});
-        m_main.get<ChoiceList>(u"cb_brojevi_naloga").setEntries({});
-        if (QFile::exists(ordersFile()) && QFile::exists(settlementsFile())) {
-            orders().LoadFromTableFile(ordersFile());
-            settlements().LoadFromTableFile(settlementsFile());
-            recountLargest();
+        m_year = year;
+        recountLargest();
+        if (loaded) {
             goToRow(0);
             rebuildLists();
         }
-        recountLargest();
         info();
         updateTotalsCaption();
     }
     m_main.setBookPagesEnabled(true);
     m_main.setStatus(1, u"Knjiga naloga otvorena."_s);
+    throwIfShownOrderDamaged();
+}
+
+void OrderBook::close()
+{
+    // Until another book has been read in full, no book is open: nothing can be saved over
+    // files that were not read.
+    m_subject.clear();
+    m_year.clear();
+    m_largest = 0;
+    m_main.setBookPagesEnabled(false);
+    orders().ResetRows(1);
+    settlements().ResetRows(1);
+    clearPage();
+    m_main.get<ChoiceList>(u"cb_nalozi_nadi").setEntries({});
+    m_main.get<ChoiceList>(u"cb_brojevi_naloga").setEntries({});
+}
+
+void OrderBook::showCurrent()
+{
+    const QScopedValueRollback showing(m_showing, true);
+    m_page.ShowOrder();
+}
+
+bool OrderBook::shownOrderDamaged() const
+{
+    return m_page.isDamaged();
+}
+
+void OrderBook::throwIfShownOrderDamaged() const
+{
+    if (m_page.isDamaged())
+        throw AppError(m_page.damageText());
 }
 
 void OrderBook::goToRow(int row)
@@ -212,9 +250,7 @@ void OrderBook::goToRow(int row)
         return;
     orders().SelectRow(row);
     settlements().SelectRow(row);
-    m_showing = true;
-    m_page.ShowOrder();
-    m_showing = false;
+    showCurrent();
     info();
     updateTotalsCaption();
 }
@@ -243,11 +279,10 @@ void OrderBook::moveTo(const QString& number)
     const int foundOrder = orders().FindInColumn(0, number);
     const int foundSettlement = settlements().FindInColumn(0, number);
     if (foundOrder >= 0 && foundSettlement >= 0) {
-        m_showing = true;
-        m_page.ShowOrder();
-        m_showing = false;
+        showCurrent();
         info();
         updateTotalsCaption();
+        throwIfShownOrderDamaged();
         return;
     }
     const int n = TextForms::parseInteger(number);
@@ -295,8 +330,15 @@ void OrderBook::saveFiles()
     SaveTableFiles({{&orders(), ordersFile()}, {&settlements(), settlementsFile()}});
 }
 
+void OrderBook::requireOpen() const
+{
+    if (!isOpen())
+        throw AppError(u"Knjiga naloga nije otvorena."_s);
+}
+
 void OrderBook::add(bool copy)
 {
+    requireOpen();
     m_main.setStatus(1, u"Dodajem ..."_s);
     const int next = largestNumber() + 1;
     if (next > kLargestNumber || hasNumber(wholeNumber(next)))
@@ -306,9 +348,12 @@ void OrderBook::add(bool copy)
 
     auto& number = m_main.get<NumberField>(u"nl_0");
     const bool empty = !orders().hasData();
-    m_adding = true;
-    number.setValue(empty ? 1 : next);
-    m_adding = false;
+    {
+        const QScopedValueRollback adding(m_adding, true);
+        number.setValue(empty ? 1 : next);
+    }
+    // A copy is a new order: what could not be read of the original is not part of it.
+    m_page.forgetDamage();
     orders().setColCount(kOrderColumns);
     settlements().setColCount(kSettlementColumns);
     if (empty) {
@@ -335,6 +380,10 @@ void OrderBook::writeShownOrder()
 
 void OrderBook::SaveOrder()
 {
+    requireOpen();
+    if (m_page.isDamaged())
+        throw AppError(u"Nalog pod rednim brojem "_s + m_main.text(u"nl_0") +
+                       u" nije pročitan u cijelosti, pa se ne sprema: spremanjem bi se izgubili njegovi podaci."_s);
     m_main.setStatus(1, u"Spremam ..."_s);
     const QString shown = m_main.text(u"nl_0");
     // Saving over another order's row would lose that order: a number that is not in the
@@ -348,6 +397,7 @@ void OrderBook::SaveOrder()
 
 void OrderBook::remove()
 {
+    requireOpen();
     m_main.setStatus(1, u"Brišem"_s);
     const QString shown = m_main.text(u"nl_0");
     const auto currentNumber = [](GridTable& t) { return t.cell(0, t.currentRow()); };
@@ -366,36 +416,30 @@ void OrderBook::remove()
                                   u"Ako želite obrisati odabrani zapis, pritisnite \"OK\"."_s))
         return;
 
-    // Both rows go in memory first; then the pair of files is written (or removed) together.
-    const bool ordersEmptied = orders().rowCount() < 2;
-    const bool settlementsEmptied = settlements().rowCount() < 2;
-    ordersEmptied ? orders().ResetRows(1) : orders().DeleteRow(orders().currentRow());
-    settlementsEmptied ? settlements().ResetRows(1) : settlements().DeleteRow(settlements().currentRow());
-    if (ordersEmptied && settlementsEmptied) {
-        QFile::remove(ordersFile());
-        QFile::remove(settlementsFile());
-    } else {
-        if (ordersEmptied)
-            QFile::remove(ordersFile());
-        if (settlementsEmptied)
-            QFile::remove(settlementsFile());
-        QList<std::pair<const GridTable*, QString>> files;
-        if (!ordersEmptied)
-            files.push_back({&orders(), ordersFile()});
-        if (!settlementsEmptied)
-            files.push_back({&settlements(), settlementsFile()});
-        SaveTableFiles(files);
+    // Both rows go in memory first; then the pair of files is written (or removed) as one
+    // change. A failure puts the rows back, so the window shows what the files hold.
+    const GridTable keptOrders = orders();
+    const GridTable keptSettlements = settlements();
+    try {
+        const bool ordersEmptied = orders().rowCount() < 2;
+        const bool settlementsEmptied = settlements().rowCount() < 2;
+        ordersEmptied ? orders().ResetRows(1) : orders().DeleteRow(orders().currentRow());
+        settlementsEmptied ? settlements().ResetRows(1) : settlements().DeleteRow(settlements().currentRow());
+        SaveTableSet({{ordersEmptied ? nullptr : &orders(), ordersFile()},
+                      {settlementsEmptied ? nullptr : &settlements(), settlementsFile()}});
+    } catch (const AppError&) {
+        orders() = keptOrders;
+        settlements() = keptSettlements;
+        throw;
     }
     recountLargest();
-    if (orders().hasData() || settlements().hasData()) {
-        m_showing = true;
-        m_page.ShowOrder();
-        m_showing = false;
-    }
+    if (orders().hasData() || settlements().hasData())
+        showCurrent();
     rebuildLists();
     info();
     updateTotalsCaption();
     m_main.setStatus(1, u"Gotovo"_s);
+    throwIfShownOrderDamaged();
 }
 
 void OrderBook::afterRowsChanged(const QString& number)
@@ -405,9 +449,10 @@ void OrderBook::afterRowsChanged(const QString& number)
     recountLargest();
     orders().FindInColumn(0, number);
     settlements().FindInColumn(0, number);
-    m_showing = true;
-    m_main.get<NumberField>(u"nl_0").setValue(TextForms::parseInteger(number));
-    m_showing = false;
+    {
+        const QScopedValueRollback showing(m_showing, true);
+        m_main.get<NumberField>(u"nl_0").setValue(TextForms::parseInteger(number));
+    }
     moveTo(number);
     saveFiles();
     rebuildLists();
@@ -416,6 +461,7 @@ void OrderBook::afterRowsChanged(const QString& number)
 
 void OrderBook::renumber()
 {
+    requireOpen();
     const QString oldNumber = m_main.text(u"ce_stari");
     const QString newNumber = m_main.text(u"ce_novi");
     const int row = orders().FindInColumn(0, oldNumber);
@@ -432,6 +478,7 @@ void OrderBook::renumber()
 
 void OrderBook::insertNumber()
 {
+    requireOpen();
     const QString number = m_main.text(u"ce_insert");
     if (number.isEmpty())
         throw AppError(u"Nije upisan novi broj."_s);

@@ -16,6 +16,11 @@ public:
 
     void open(); // bt_otv_knj_nlgClick
     bool isOpen() const { return !m_subject.isEmpty(); }
+    // A reader beside a running program (the command-line printer): no recovery, no saves.
+    void setReadOnly(bool readOnly) { m_readOnly = readOnly; }
+    // The shown order could not be read in full (a damaged cell): it is shown without the
+    // damaged parts and cannot be saved.
+    bool shownOrderDamaged() const;
     QString ordersFile() const;
     QString settlementsFile() const;
 
@@ -36,7 +41,13 @@ public:
     GridTable& settlements();
 
 private:
+    static QString bookFile(const QString& folder, const QString& subject, const QString& year,
+                            QStringView ending);
     void declare();
+    void close();
+    void requireOpen() const;
+    void showCurrent();
+    void throwIfShownOrderDamaged() const;
     void onNumberChanged();
     void clearPage();
     void saveFiles();
@@ -54,6 +65,7 @@ private:
     QString m_year;
     bool m_adding = false;
     bool m_showing = false;
+    bool m_readOnly = false;
     int m_largest = 0;
 };
 

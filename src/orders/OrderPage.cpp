@@ -72,6 +72,18 @@ constexpr std::pair<const char16_t*, LookupListsPage::List> kLearningFields[] = 
 
 const QString kLineJoint = u"\\\\"_s;
 
+// Lines are stored joined by "\\": a line holding it, or ending in "\", would come back cut
+// in other places.
+void checkLineJoints(const QString& text)
+{
+    for (QStringView line : QStringView(text).split(u'\n')) {
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+        if (line.contains(kLineJoint) || line.endsWith(u'\\'))
+            throw AppError(u"Redak teksta ne smije sadržavati \"\\\\\" niti završavati znakom \"\\\"."_s);
+    }
+}
+
 QString str(const char16_t* text)
 {
     return text ? QString::fromUtf16(text) : QString();
@@ -92,7 +104,10 @@ void declare(Form& form, const FieldDef& def)
     case Kind::Lines: {
         auto& field = form.add<TextField>(str(def.name));
         field.setMultiLine(true);
-        field.setValidator([](const QString& text) { StorableText::check(text, true); });
+        field.setValidator([](const QString& text) {
+            StorableText::check(text, true);
+            checkLineJoints(text);
+        });
         control = &field;
         break;
     }
@@ -325,6 +340,7 @@ void OrderPage::WriteOrder()
 
 void OrderPage::ClearOrderFields()
 {
+    m_damage.clear();
     for (const QString& name : {u"nl_2"_s, u"nl_4"_s, u"nl_5"_s, u"nl_6"_s, u"nl_7"_s, u"nl_8"_s, u"nl_13"_s,
                                 u"nl_14"_s, u"nl_15"_s, u"nl_9"_s, u"nl_17"_s, u"nl_18"_s})
         m_main.get<TextField>(name).setText(QString());
@@ -342,6 +358,12 @@ void OrderPage::ClearSettlement()
     m_sheets.clearAll();
 }
 
+QString OrderPage::damageText() const
+{
+    return u"Nalog pod rednim brojem "_s + m_damagedNumber + u" nije moguće pročitati u cijelosti:\n"_s +
+           m_damage.join(u'\n') + u"\nPrikazan je bez tih podataka i ne može se spremiti."_s;
+}
+
 void OrderPage::ShowOrder()
 {
     // Showing another order never loses its stored days and hours.
@@ -351,49 +373,67 @@ void OrderPage::ShowOrder()
     const int orderRow = orders.currentRow();
     const int settlementRow = settlements.currentRow();
 
+    // The whole page is emptied first, so nothing of the previous order stays under this number.
+    m_damage.clear();
+    m_damagedNumber = orders.cell(0, orderRow);
     ClearOrderFields();
+    ClearSettlement();
+    const auto show = [this](const QString& name, const std::function<void()>& fill) {
+        try {
+            fill();
+        } catch (const AppError& error) {
+            const QString caption = m_main.control(name).caption();
+            m_damage << (caption.isEmpty() ? name : caption) + u": "_s + error.text();
+        }
+    };
+
     const auto columns = orderColumns();
     for (int c = 0; c < int(columns.size()); ++c) {
         const QString name = QString::fromUtf16(columns[c].field);
         const QString cell = orders.cell(c, orderRow);
-        switch (columns[c].form) {
-        case CellForm::Year: break;
-        case CellForm::Shortest:
-            if (!cell.isEmpty())
-                m_main.get<NumberField>(name).setValue(TextForms::parseNumber(cell));
-            break;
-        case CellForm::Date:
-            if (!cell.isEmpty()) {
-                const QDate date = TextForms::parseDate(cell.left(10));
-                if (date.isValid())
-                    m_main.get<DateField>(name).setDate(date);
+        show(name, [&] {
+            switch (columns[c].form) {
+            case CellForm::Year: break;
+            case CellForm::Shortest:
+                if (!cell.isEmpty())
+                    m_main.get<NumberField>(name).setValue(TextForms::parseNumber(cell));
+                break;
+            case CellForm::Date:
+                if (!cell.isEmpty()) {
+                    const QDate date = TextForms::parseDate(cell.left(10));
+                    if (date.isValid())
+                        m_main.get<DateField>(name).setDate(date);
+                }
+                break;
+            case CellForm::Lines: m_main.get<TextField>(name).setText(splitLines(cell)); break;
+            default: m_main.get<TextField>(name).setText(cell); break;
             }
-            break;
-        case CellForm::Lines: m_main.get<TextField>(name).setText(splitLines(cell)); break;
-        default: m_main.get<TextField>(name).setText(cell); break;
-        }
+        });
     }
 
-    ClearSettlement();
     const auto settlement = settlementColumns();
     for (int c = 0; c < int(settlement.size()); ++c) {
         const QString name = QString::fromUtf16(settlement[c].field);
         const QString cell = settlements.cell(c, settlementRow);
-        switch (settlement[c].form) {
-        case CellForm::WriteOnly: break;
-        case CellForm::Display:
-        case CellForm::Shortest: m_main.get<NumberField>(name).setValue(TextForms::parseNumber(cell)); break;
-        case CellForm::Sheet: break; // after the fields, below
-        default: m_main.get<TextField>(name).setText(cell); break;
-        }
+        show(name, [&] {
+            switch (settlement[c].form) {
+            case CellForm::WriteOnly: break;
+            case CellForm::Display:
+            case CellForm::Shortest: m_main.get<NumberField>(name).setValue(TextForms::parseNumber(cell)); break;
+            case CellForm::Sheet: break; // after the fields, below
+            default: m_main.get<TextField>(name).setText(cell); break;
+            }
+        });
     }
     for (const ExpenseKind& kind : expenseKinds()) {
         const QString cell = settlements.cell(kind.settlementColumn, settlementRow);
         if (cell.isEmpty())
             continue;
         const auto which = static_cast<Expense>(&kind - expenseKinds().data());
-        UnpackTable(cell, m_sheets.sheet(which));
-        m_sheets.RowToFields(which, 1);
+        show(kind.sheetName(), [&] {
+            UnpackTable(cell, m_sheets.sheet(which));
+            m_sheets.RowToFields(which, 1);
+        });
     }
 }
 

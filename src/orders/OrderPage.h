@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+
+#include <functional>
 
 namespace selvana {
 
@@ -15,8 +18,13 @@ public:
 
     // Page to the current rows of sg_nalozi and sg_obracun.
     void WriteOrder();
-    // The current rows to the page.
+    // The current rows to the page, all of it: a cell that cannot be read leaves its field
+    // empty and marks the order damaged, the rest is shown.
     void ShowOrder();
+    bool isDamaged() const { return !m_damage.isEmpty(); }
+    // The message naming what could not be read.
+    QString damageText() const;
+    void forgetDamage() { m_damage.clear(); }
     void ClearOrderFields();
     void ClearSettlement();
 
@@ -41,6 +49,8 @@ private:
     MainWindowModel& m_main;
     ExpenseSheets& m_sheets;
     bool m_suppressTripReset = true;
+    QString m_damagedNumber;
+    QStringList m_damage; // "field: reason", one per cell that could not be read
 };
 
 } // namespace selvana

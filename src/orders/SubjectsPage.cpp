@@ -3,6 +3,7 @@
 #include "app/MainWindowModel.h"
 #include "forms/AppError.h"
 #include "forms/StorableText.h"
+#include "storage/TableFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -121,7 +122,7 @@ void SubjectsPage::load()
         GridTable& t = table();
         t.ResetRows(1);
         if (QFileInfo::exists(tableFile())) {
-            t.LoadFromTableFile(tableFile());
+            loadSavedTableFile(t, tableFile(), !m_main.readOnly());
             // A file written with fewer columns still gets every field.
             if (t.colCount() < kColumns)
                 t.setColCount(kColumns);

@@ -3,6 +3,7 @@
 #include "app/Application.h"
 #include "forms/AppError.h"
 #include "orders/OrderBook.h"
+#include "orders/OrderPage.h"
 #include "orders/SubjectsPage.h"
 #include "reports/ReportPainter.h"
 #include "reports/ReportsPage.h"
@@ -62,6 +63,8 @@ void showOrder(MainWindowModel& w, const QString& numberText)
     GridTable& orders = w.table(u"sg_nalozi");
     if (w.value(u"nl_0") != number || orders.cell(0, orders.currentRow()) != QString::number(number))
         throw missing;
+    if (w.orderBook().shownOrderDamaged())
+        throw AppError(w.orderPage().damageText());
 }
 
 void chooseReport(MainWindowModel& w, const PrintRequest& request)
@@ -111,6 +114,10 @@ void run(Application& app, const PrintRequest& request)
     const QString subject = request.arguments.at(0);
     chooseSubject(w, subject);
     openBook(w, subject, request.arguments.at(1));
+    // Every error already went to standard error; a printout made without the data it names
+    // would be wrong.
+    if (w.errorCount() > 0)
+        throw AppError(u"Ispis nije napravljen zbog gornje pogreške."_s);
     ReportsPage& reports = w.reports();
     if (order) {
         showOrder(w, request.arguments.at(2));

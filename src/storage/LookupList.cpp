@@ -1,6 +1,7 @@
 #include "storage/LookupList.h"
 
 #include "storage/GridTable.h"
+#include "storage/TableFile.h"
 
 #include <QFile>
 
@@ -12,12 +13,12 @@ LookupList::LookupList(GridTable& table, QString path, int columns, bool fixedCo
     : m_table(table), m_path(std::move(path)), m_columns(columns), m_fixedColumns(fixedColumns)
 {}
 
-bool LookupList::load()
+bool LookupList::load(bool setAside)
 {
     m_table.ResetRows(1);
     if (!QFile::exists(m_path))
         return false;
-    m_table.LoadFromTableFile(m_path);
+    loadSavedTableFile(m_table, m_path, setAside);
     return true;
 }
 

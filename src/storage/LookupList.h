@@ -21,8 +21,9 @@ public:
     int columns() const { return m_columns; }
 
     // Empties the table, then loads the file when it exists; false when there is none.
-    // Throws AppError for an unreadable or corrupt file (the table stays empty).
-    bool load();
+    // Throws AppError for an unreadable or corrupt file (the table stays empty), which is
+    // first moved aside unless setAside is false.
+    bool load(bool setAside = true);
     // Makes the table exactly as wide as a record.
     void fitColumns();
 

@@ -38,6 +38,10 @@ QString PackTable(const GridTable& table)
 {
     if (table.cell(0, 1).isEmpty())
         return {};
+    // Never write what UnpackTable would refuse to read back.
+    if (!GridTable::fitsStoredLimits(table.colCount(), table.rowCount()))
+        throw AppError(u"Tablica troškova je prevelika za spremanje (%1 stupaca, %2 redaka)."_s.arg(table.colCount())
+                           .arg(table.rowCount()));
     QString packed = QString::number(table.colCount()) + u'/' + QString::number(table.rowCount()) + kRowEnd;
     for (int r = 1; r < table.rowCount(); ++r) {
         for (int c = 0; c < table.colCount(); ++c) {
@@ -65,7 +69,8 @@ void UnpackTable(const QString& text, GridTable& table)
     const int rows = parseCount(rowsText);
     if (cols < 1 || cols > GridTable::kMaxStoredCols)
         throw AppError(TextForms::integerMessage(colsText));
-    if (!GridTable::fitsStoredLimits(cols, rows))
+    // A written sheet holds its title row and at least one record.
+    if (rows < 2 || !GridTable::fitsStoredLimits(cols, rows))
         throw AppError(TextForms::integerMessage(rowsText));
 
     GridTable::Batch batch(table);

@@ -2,12 +2,13 @@
 
 #include "forms/AppError.h"
 #include "storage/GridTable.h"
+#include "storage/SafeSave.h"
+#include "storage/TableFileSet.h"
 #include "storage/Windows1250.h"
 
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
 
-#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -275,56 +276,56 @@ bool writeTableFile(const GridTable& table, QIODevice& device)
 
 void loadTableFile(GridTable& table, const QString& path)
 {
+    // Only regular files: opening a FIFO or a device would wait or read without end.
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         throw AppError(u"Cannot open file "_s + path);
-    QByteArray bytes;
-    if (!file.isSequential()) {
-        if (file.size() > kMaxTableFileBytes)
-            throw corruptFile(path);
-        bytes = file.readAll();
-    } else {
-        // A pipe or device tells no size: read in pieces up to the limit.
-        while (bytes.size() <= kMaxTableFileBytes) {
-            const QByteArray piece = file.read(1 << 20);
-            if (piece.isEmpty())
-                break;
-            bytes += piece;
-        }
-    }
+    if (file.size() > kMaxTableFileBytes)
+        throw corruptFile(path);
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw AppError(u"Cannot open file "_s + path);
     decodeTableFile(bytes, table, path);
+}
+
+void loadSavedTableFile(GridTable& table, const QString& path, bool setAside)
+{
+    try {
+        loadTableFile(table, path);
+    } catch (const AppError& error) {
+        if (!setAside)
+            throw;
+        QString aside = path + u".ostecen"_s;
+        for (int n = 2; QFileInfo::exists(aside) || QFileInfo(aside).isSymLink(); ++n)
+            aside = path + u".ostecen"_s + QString::number(n);
+        if (!QFile::rename(path, aside))
+            throw AppError(error.text() + u"\nDatoteka se ne može premjestiti na stranu; ne mijenjajte podatke "_s
+                                          u"dok je ne popravite ili uklonite."_s);
+        throw AppError(error.text() + u"\nOštećena datoteka sačuvana je kao "_s + aside +
+                       u"; program nastavlja bez njezinih podataka."_s);
+    }
 }
 
 void SaveTableFiles(const QList<std::pair<const GridTable*, QString>>& files, const SaveFilter& filter)
 {
-    // Encode everything first: a text we cannot store stops the save before any file is touched.
-    QList<QByteArray> contents;
-    contents.reserve(files.size());
-    for (const auto& file : files)
-        contents.append(encodeTableFile(*file.first));
-
-    // Unless committed, a QSaveFile drops its temporary when destroyed, leaving the old file.
-    std::vector<std::unique_ptr<QSaveFile>> saves;
-    for (qsizetype i = 0; i < files.size(); ++i) {
-        const QString& path = files.at(i).second;
-        auto file = std::make_unique<QSaveFile>(path);
-        if (!file->open(QIODevice::WriteOnly))
-            throw cannotCreate(path);
-        bool written = false;
-        if (filter) {
-            const std::unique_ptr<QIODevice> device = filter(*file);
-            written = device && writeFully(*device, contents.at(i));
-        } else {
-            written = writeFully(*file, contents.at(i));
-        }
-        if (!written)
-            throw cannotCreate(path);
-        saves.push_back(std::move(file));
+    if (files.size() != 1) {
+        SaveTableSet(files, filter);
+        return;
     }
-    for (qsizetype i = 0; i < files.size(); ++i) {
-        if (!saves[i]->commit())
-            throw cannotCreate(files.at(i).second);
+    const auto& [table, path] = files.constFirst();
+    const QByteArray bytes = encodeTableFile(*table); // a text we cannot store stops the save here
+    SafeSave save(path);
+    if (!save.open())
+        throw cannotCreate(path);
+    bool written = false;
+    if (filter) {
+        const std::unique_ptr<QIODevice> device = filter(save.device());
+        written = device && writeFully(*device, bytes);
+    } else {
+        written = writeFully(save.device(), bytes);
     }
+    if (!written || !save.commit())
+        throw cannotCreate(path);
 }
 
 } // namespace selvana

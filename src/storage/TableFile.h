@@ -41,16 +41,22 @@ bool writeFully(QIODevice& device, QByteArrayView bytes);
 // false on a short or failed write; throws as encodeTableFile before writing anything.
 bool writeTableFile(const GridTable& table, QIODevice& device);
 
-// Throws AppError "Cannot open file " + path, or as decodeTableFile.
+// Throws AppError "Cannot open file " + path (also for anything but a regular file), or as
+// decodeTableFile.
 void loadTableFile(GridTable& table, const QString& path);
+
+// As loadTableFile, for a table the program saves again: a file that cannot be read is first
+// moved aside (path + ".ostecen", numbered when taken), so the next save cannot overwrite it,
+// and the error says where it went. With setAside false (a reader beside a running program)
+// the file stays where it is.
+void loadSavedTableFile(GridTable& table, const QString& path, bool setAside = true);
 
 // Puts a device in front of each save file; tests hand in one that fails like a full disk.
 using SaveFilter = std::function<std::unique_ptr<QIODevice>(QIODevice& saveFile)>;
 
-// Saves tables that belong together (an order book): every temporary is written in full
-// before any is committed, so a failed write leaves all old files whole. Only a failing
-// rename after an earlier one succeeded can leave the set out of step. Throws AppError
-// "Cannot Create " + path, or as encodeTableFile before any file is touched.
+// Saves one table atomically, or tables that belong together as one change (SaveTableSet).
+// Throws AppError "Cannot Create " + path with the old files whole, or as encodeTableFile
+// before any file is touched.
 void SaveTableFiles(const QList<std::pair<const GridTable*, QString>>& files, const SaveFilter& filter = {});
 
 bool fitsWindows1250(QStringView text);

@@ -37,7 +37,6 @@ private slots:
     void renumberAndInsert_data();
     void renumberAndInsert();
     void deleting();
-    void outOfStepBookRefusesDelete();
     void missingNumberNeverOverwritesAnOrder();
     void saveInEmptyBookCreatesBothFiles();
     void roundTripOfEveryField();
@@ -197,19 +196,6 @@ void OrderBookTest::deleting()
     b.start();
     QVERIFY(!b.w().table(u"sg_nalozi").hasData());
     QCOMPARE(b.w().status(0), u"Primjer d.o.o. - Zadnji broj naloga: 0 - 2013. godine"_s);
-}
-
-void OrderBookTest::outOfStepBookRefusesDelete()
-{
-    Book b;
-    b.tmp.write(u"KVA_PUT/100_2013_nalozi.txt"_s, "19,2\r\n0,0,1\r\n0,1,2\r\n");
-    b.tmp.write(u"KVA_PUT/100_2013_obracun.txt"_s, "21,1\r\n0,0,7\r\n");
-    b.start();
-    auto& w = b.w();
-    QCOMPARE(w.text(u"nl_0"), u"1"_s);
-    w.click(u"bg_nalozi_1fcShapeBtn2");
-    QCOMPARE(b.tmp.dialogs.messages, QStringList{u"Greška 1000!"_s});
-    QCOMPARE(b.numbers(), u"1,2"_s);
 }
 
 void OrderBookTest::missingNumberNeverOverwritesAnOrder()
