@@ -1,10 +1,15 @@
+#include "OpenBook.h"
 #include "TempDataFolder.h"
 #include "app/Application.h"
 #include "app/LookupListsPage.h"
 #include "storage/GridTable.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace selvana;
 using namespace Qt::StringLiterals;
@@ -71,6 +76,8 @@ private slots:
     void autoAdd();
     void startUpLoadsAndChooserSwitchesPanels();
     void corruptFileKeepsOtherLists();
+    void damagedTableIsSetAside_data();
+    void damagedTableIsSetAside();
     void choicesOnOrderPage();
     void countriesWorkbook();
 };
@@ -389,6 +396,48 @@ void LookupListsTest::corruptFileKeepsOtherLists()
     QVERIFY(tmp.dialogs.messages[0].startsWith(u"File contains no data or corrupt file "_s));
     QVERIFY(!s.w().table(u"sg_rute").hasData());
     QCOMPARE(s.w().items(u"cb_vrste_1"), QStringList{u"Parking"_s});
+}
+
+void LookupListsTest::damagedTableIsSetAside_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("bytes"); // empty: a FIFO, which must not block the start
+    QTest::addColumn<QString>("error");
+
+    const QByteArray negative = "-3,-5\r\n0,0,Ana\r\n0,1,Ivo\r\n0,2,Eva\r\n";
+    QTest::newRow("travellers") << u"putnici.txt"_s << negative << u"File contains no data or corrupt file "_s;
+    QTest::newRow("subjects") << u"subjekti.txt"_s << negative << u"File contains no data or corrupt file "_s;
+    QTest::newRow("travellers, a FIFO") << u"putnici.txt"_s << QByteArray() << u"Cannot open file "_s;
+}
+
+// A table that could not be read is moved aside before anything is saved in its place.
+void LookupListsTest::damagedTableIsSetAside()
+{
+    QFETCH(QString, file);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, error);
+
+    test::OpenBook b;
+    const QString path = b.tmp.dataFolder() + file;
+    if (bytes.isEmpty()) {
+        QVERIFY(QDir().mkpath(b.tmp.dataFolder()));
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else {
+        b.tmp.write(u"KVA_PUT/"_s + file, bytes);
+    }
+    b.start();
+    auto& w = b.w();
+    QCOMPARE(b.tmp.dialogs.messages.size(), 1);
+    QCOMPARE(b.tmp.dialogs.messages.first(), error + path + u"\nOštećena datoteka sačuvana je kao "_s + path +
+                                                 u".ostecen; program nastavlja bez njezinih podataka."_s);
+    w.click(u"bt_nalog_dodaj_prazan");
+    w.setText(u"nl_4", u"Novi Putnik"_s);
+    w.leave(u"nl_4");
+    QVERIFY(QFileInfo(path).isFile()); // saved anew
+    if (!bytes.isEmpty())
+        QCOMPARE(readFile(path + u".ostecen"_s), bytes);
+    else
+        QVERIFY(!QFileInfo(path + u".ostecen"_s).isFile());
 }
 
 void LookupListsTest::choicesOnOrderPage()

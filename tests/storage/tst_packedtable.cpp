@@ -46,6 +46,7 @@ private slots:
     void packEmptyWhenFirstNumberEmpty();
     void packRefusesSeparators_data();
     void packRefusesSeparators();
+    void packRefusesWhatUnpackRefuses();
     void roundTripKeepsTitles();
     void unpackEmptyTextChangesNothing();
     void unpack_data();
@@ -89,6 +90,23 @@ void TestPackedTable::packRefusesSeparators()
     } catch (const AppError& e) {
         QCOMPARE(e.text(), u"Tekst \"%1\" ne smije sadržavati znakove \"|\" ni \"\\\"."_s.arg(text));
     }
+}
+
+// What PackTable writes, UnpackTable reads back: a sheet beyond the read limits is refused.
+void TestPackedTable::packRefusesWhatUnpackRefuses()
+{
+    GridTable sheet(1000, 4001);
+    sheet.setCell(0, 1, u"1"_s);
+    try {
+        PackTable(sheet);
+        QFAIL("packed a sheet UnpackTable refuses");
+    } catch (const AppError& e) {
+        QCOMPARE(e.text(), u"Tablica troškova je prevelika za spremanje (1000 stupaca, 4001 redaka)."_s);
+    }
+    sheet.setRowCount(4000);
+    GridTable back;
+    UnpackTable(PackTable(sheet), back);
+    QCOMPARE(back.rowCount(), 4000);
 }
 
 void TestPackedTable::roundTripKeepsTitles()
@@ -150,6 +168,7 @@ void TestPackedTable::unpackBadCounts_data()
     QTest::newRow("no columns") << u"0/2\\"_s << u"0"_s;
     QTest::newRow("huge columns") << u"99999999/2\\"_s << u"99999999"_s;
     QTest::newRow("too many rows") << u"6/100001\\"_s << u"100001"_s;
+    QTest::newRow("titles only") << u"6/1\\"_s << u"1"_s;
     QTest::newRow("binary") << u"\u0001\u00ff/\\"_s << u"\u0001\u00ff"_s;
 }
 
