@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <utility>
 
 namespace selvana {
@@ -21,10 +22,52 @@ constexpr qreal kSmallestShrunkSize = 5.5;
 // The part of Arial's line height above the baseline.
 constexpr qreal kAscentShare = 0.79;
 
+// An item of a laid-out band. The pieces page breaks cut a text into share its whole string,
+// each showing a range of its lines, and get a string of their own only when placed: copying
+// what was left of a long text at every break took time growing with the square of its length.
+struct BandItem {
+    LaidOutItem item;
+    qsizetype lineCount = 0;                            // of the text shown
+    qsizetype firstLine = 0;                            // of item.text
+    std::shared_ptr<const QList<qsizetype>> lineStarts; // in item.text, once it is cut
+
+    // The same item with lines [from, from + count) of what it shows.
+    BandItem lines(qsizetype from, qsizetype count) const;
+    QString text() const { return lineStarts ? item.text.mid(textStart(), textLength()) : item.text; }
+    qsizetype textStart() const { return lineStarts && lineCount > 0 ? lineStarts->at(firstLine) : 0; }
+    qsizetype textLength() const;
+};
+
+BandItem BandItem::lines(qsizetype from, qsizetype count) const
+{
+    BandItem result = *this;
+    if (!result.lineStarts) {
+        auto starts = std::make_shared<QList<qsizetype>>(QList<qsizetype>{0});
+        for (qsizetype i = item.text.indexOf(QLatin1Char('\n')); i >= 0;
+             i = item.text.indexOf(QLatin1Char('\n'), i + 1))
+            starts->append(i + 1);
+        result.lineStarts = std::move(starts);
+    }
+    result.firstLine = firstLine + from;
+    result.lineCount = count;
+    return result;
+}
+
+qsizetype BandItem::textLength() const
+{
+    if (!lineStarts)
+        return item.text.size();
+    if (lineCount <= 0)
+        return 0;
+    const qsizetype next = firstLine + lineCount;
+    const qsizetype end = next < lineStarts->size() ? lineStarts->at(next) - 1 : item.text.size();
+    return end - textStart();
+}
+
 // A band laid out from y = 0 with x relative to the left margin.
 struct BandLayout {
     qreal height = 0;
-    QList<LaidOutItem> items;
+    QList<BandItem> items;
 };
 
 // A band with its texts parsed once for all the rows it prints.
@@ -171,6 +214,7 @@ BandLayout LayoutRun::layoutBand(const CompiledBand& compiled, const ReportDataS
         placed.band = compiled.kind;
         placed.group = compiled.group;
         qreal growth = 0;
+        qsizetype lineCount = 0;
         if (item.kind == ReportItemKind::Text) {
             const TextTemplate& text = compiled.templates.at(index);
             ReportFont font = item.font;
@@ -192,6 +236,7 @@ BandLayout LayoutRun::layoutBand(const CompiledBand& compiled, const ReportDataS
                     widenToFit(placed, lines, font);
                 }
             }
+            lineCount = lines.size();
             if (!lines.isEmpty()) {
                 placed.font = font;
                 placed.lineHeight = m_measurer.lineHeight(font);
@@ -214,12 +259,12 @@ BandLayout LayoutRun::layoutBand(const CompiledBand& compiled, const ReportDataS
             continue;
         if (item.stretch)
             stretched.append({result.items.size(), compiled.height - bottom});
-        result.items.append(std::move(placed));
+        result.items.append({std::move(placed), lineCount, 0, nullptr});
     }
 
     result.height = compiled.height + bandDelta;
     for (const Stretched& s : stretched) {
-        QRectF& rect = result.items[s.index].rect;
+        QRectF& rect = result.items[s.index].item.rect;
         if (rect.height() >= 0)
             rect.setBottom(result.height - s.bottomGap);
         else
@@ -347,11 +392,13 @@ void LayoutRun::place(const BandLayout& band)
     const qsizetype pageIndex = m_pages.size() - 1;
     QList<LaidOutItem>& items = m_pages.last().items;
     const qreal left = m_report.margins.left();
-    for (const LaidOutItem& item : band.items) {
-        if (item.flags & LaidOutItem::PageNumber)
+    for (const BandItem& part : band.items) {
+        if (part.item.flags & LaidOutItem::PageNumber)
             m_pageNumberItems.append({pageIndex, items.size()});
-        items.append(item);
+        items.append(part.item);
         items.last().rect.translate(left, m_y);
+        if (part.lineStarts)
+            items.last().text = part.text();
     }
     m_y += band.height;
 }
@@ -395,11 +442,12 @@ std::pair<BandLayout, BandLayout> LayoutRun::split(const BandLayout& band, qreal
     qreal cut = std::max<qreal>(at, 0);
     for (bool moved = true; moved;) {
         moved = false;
-        for (const LaidOutItem& item : band.items) {
+        for (const BandItem& part : band.items) {
+            const LaidOutItem& item = part.item;
             if (item.kind != ReportItemKind::Text || item.rect.top() >= cut - epsilon ||
                 item.rect.bottom() <= cut + epsilon)
                 continue;
-            const qsizetype count = item.text.count(QLatin1Char('\n')) + 1;
+            const qsizetype count = part.lineCount;
             const qsizetype above = linesAbove(item, count, cut);
             if (above >= count)
                 continue;
@@ -418,40 +466,39 @@ std::pair<BandLayout, BandLayout> LayoutRun::split(const BandLayout& band, qreal
     rest.height = band.height - cut;
     if (cut <= epsilon)
         return {first, rest};
-    for (const LaidOutItem& item : band.items) {
+    for (const BandItem& part : band.items) {
+        const LaidOutItem& item = part.item;
         const qreal top = itemTop(item.rect);
         const qreal bottom = itemBottom(item.rect);
         if (bottom <= cut + epsilon) {
-            first.items.append(item);
+            first.items.append(part);
             continue;
         }
         if (top >= cut - epsilon) {
-            rest.items.append(item);
-            rest.items.last().rect.translate(0, -cut);
+            rest.items.append(part);
+            rest.items.last().item.rect.translate(0, -cut);
             continue;
         }
-        LaidOutItem upper = item;
-        LaidOutItem lower = item;
-        lower.flags |= LaidOutItem::Continued;
+        BandItem upper = part;
+        BandItem lower = part;
         switch (item.kind) {
         case ReportItemKind::Text: {
-            const QStringList lines = item.lines();
-            const qsizetype above = linesAbove(item, lines.size(), cut);
-            const qreal blockTop = textBlockTop(item, lines.size());
-            if (above >= lines.size()) {
-                upper.rect.setBottom(cut);
+            const qsizetype count = part.lineCount;
+            const qsizetype above = linesAbove(item, count, cut);
+            const qreal blockTop = textBlockTop(item, count);
+            if (above >= count) {
+                upper.item.rect.setBottom(cut);
                 first.items.append(upper);
                 continue;
             }
-            upper.text = lines.mid(0, above).join(QLatin1Char('\n'));
-            upper.alignment = topAligned(item.alignment);
-            upper.rect = QRectF(item.rect.left(), blockTop, item.rect.width(), above * item.lineHeight);
-            lower.text = lines.mid(above).join(QLatin1Char('\n'));
-            lower.alignment = upper.alignment;
-            lower.rect = QRectF(item.rect.left(), blockTop + above * item.lineHeight - cut, item.rect.width(),
-                                (lines.size() - above) * item.lineHeight);
-            if (above == 0)
-                upper.text.clear();
+            const BandItem whole = part.lines(0, count); // finds the line starts once for both
+            upper = whole.lines(0, above);
+            lower = whole.lines(above, count - above);
+            upper.item.alignment = topAligned(item.alignment);
+            upper.item.rect = QRectF(item.rect.left(), blockTop, item.rect.width(), above * item.lineHeight);
+            lower.item.alignment = upper.item.alignment;
+            lower.item.rect = QRectF(item.rect.left(), blockTop + above * item.lineHeight - cut,
+                                     item.rect.width(), (count - above) * item.lineHeight);
             break;
         }
         case ReportItemKind::Line: {
@@ -461,16 +508,17 @@ std::pair<BandLayout, BandLayout> LayoutRun::split(const BandLayout& band, qreal
             const bool down = line.p1().y() < line.p2().y();
             const QPointF upperEnd = down ? line.p1() : line.p2();
             const QPointF lowerEnd = down ? line.p2() : line.p1();
-            upper.rect = QRectF(upperEnd, middle);
-            lower.rect = QRectF(middle, lowerEnd).translated(0, -cut);
+            upper.item.rect = QRectF(upperEnd, middle);
+            lower.item.rect = QRectF(middle, lowerEnd).translated(0, -cut);
             break;
         }
         case ReportItemKind::Rect:
-            upper.rect.setBottom(cut);
-            lower.rect = QRectF(item.rect.left(), 0, item.rect.width(), item.rect.bottom() - cut);
+            upper.item.rect.setBottom(cut);
+            lower.item.rect = QRectF(item.rect.left(), 0, item.rect.width(), item.rect.bottom() - cut);
             break;
         }
-        if (item.kind != ReportItemKind::Text || !upper.text.isEmpty())
+        lower.item.flags |= LaidOutItem::Continued;
+        if (item.kind != ReportItemKind::Text || upper.textLength() > 0)
             first.items.append(upper);
         rest.items.append(lower);
     }

@@ -2,12 +2,12 @@
 
 #include "forms/AppError.h"
 #include "reports/TextMeasurer.h"
+#include "storage/SafeSave.h"
 
 #include <QDir>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 using namespace Qt::StringLiterals;
 
@@ -138,11 +138,11 @@ bool ReportPainter::print(QPagedPaintDevice& device, const QList<LaidOutPage>& p
 
 void ReportPainter::writePdf(const QString& path, const QList<LaidOutPage>& pages, const QString& title)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    SafeSave file(path);
+    if (!file.open())
         throw AppError(saveError(path));
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&file.device());
         writer.setCreator(u"Selvana"_s);
         writer.setTitle(title);
         QPageLayout layout = pages.isEmpty() ? QPageLayout() : pages.constFirst().layout;
@@ -153,15 +153,17 @@ void ReportPainter::writePdf(const QString& path, const QList<LaidOutPage>& page
         writer.setPageLayout(layout);
         QPainter painter;
         if (!painter.begin(&writer)) {
-            file.cancelWriting();
+            file.cancel();
             throw AppError(saveError(path));
         }
         paint(painter, pages, writer.pageLayout());
         if (!painter.end()) {
-            file.cancelWriting();
+            file.cancel();
             throw AppError(saveError(path));
         }
     }
+    // The PDF engine does not look at what its writes return; a write refused while painting
+    // shows in commit(), which also checks the last flush and the size on disk.
     if (!file.commit())
         throw AppError(saveError(path));
 }

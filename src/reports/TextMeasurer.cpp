@@ -15,6 +15,9 @@ namespace {
 constexpr int measureDpi = 1200;
 constexpr qreal mmPerPixel = 25.4 / measureDpi;
 constexpr qreal tolerance = 0.001;
+// Qt adds advances up in 26.6 fixed point, which wraps around past 2^25 pixels: some
+// hundred thousand characters at this resolution. Longer texts are measured in pieces.
+constexpr qsizetype measurePiece = 4096;
 
 struct WrapKey {
     QString text;
@@ -43,7 +46,20 @@ struct TextMeasurer::FontEntry {
     FontEntry(const QFont& font, QPaintDevice* device)
         : metrics(font, device), lineHeight(metrics.lineSpacing() * mmPerPixel)
     {}
-    qreal measure(const QString& text) const { return metrics.horizontalAdvance(text) * mmPerPixel; }
+    qreal measure(const QString& text) const
+    {
+        if (text.size() <= measurePiece)
+            return metrics.horizontalAdvance(text) * mmPerPixel;
+        qreal pixels = 0;
+        for (qsizetype from = 0; from < text.size();) {
+            qsizetype length = std::min(measurePiece, text.size() - from);
+            if (text.at(from + length - 1).isHighSurrogate())
+                --length;
+            pixels += metrics.horizontalAdvance(text.mid(from, length));
+            from += length;
+        }
+        return pixels * mmPerPixel;
+    }
 
     QFontMetricsF metrics;
     qreal lineHeight;
@@ -174,26 +190,44 @@ void TextMeasurer::wrapParagraph(FontEntry& entry, const QString& paragraph, qre
         lines.append(chopTrailingSpaces(line));
 }
 
-void TextMeasurer::breakWord(FontEntry& entry, QString word, qreal maxWidth, QStringList& lines,
+void TextMeasurer::breakWord(FontEntry& entry, const QString& word, qreal maxWidth, QStringList& lines,
                              QString& rest)
 {
-    while (entry.measure(word) > maxWidth + tolerance) {
-        // The longest prefix that fits, but at least one character so the text advances.
-        qsizetype low = 1;
-        qsizetype high = word.size() - 1;
+    // Only pieces about a line long are measured: a word may run over pages, and measuring
+    // all that is left of it for every line took time growing with the square of its length.
+    const auto fits = [&](qsizetype from, qsizetype length) {
+        return entry.measure(word.mid(from, length)) <= maxWidth + tolerance;
+    };
+    qsizetype from = 0;
+    qsizetype guess = 1;
+    for (;;) {
+        const qsizetype left = word.size() - from;
+        // The longest prefix that fits lies between a probe that fits and one that does not.
+        qsizetype fitting = 0;
+        qsizetype probe = std::min(guess, left);
+        while (probe < left && fits(from, probe)) {
+            fitting = probe;
+            probe = std::min(2 * probe, left);
+        }
+        if (probe == left && fits(from, left))
+            break;
+        // At least one character, so the text advances.
+        qsizetype low = std::max<qsizetype>(fitting, 1);
+        qsizetype high = probe - 1;
         while (low < high) {
             const qsizetype middle = (low + high + 1) / 2;
-            if (entry.measure(word.left(middle)) <= maxWidth + tolerance)
+            if (fits(from, middle))
                 low = middle;
             else
                 high = middle - 1;
         }
-        if (word.at(low - 1).isHighSurrogate())
+        if (word.at(from + low - 1).isHighSurrogate())
             low = low > 1 ? low - 1 : low + 1;
-        lines.append(word.left(low));
-        word.remove(0, low);
+        lines.append(word.mid(from, low));
+        from += low;
+        guess = low;
     }
-    rest = word;
+    rest = word.mid(from);
 }
 
 } // namespace selvana

@@ -50,7 +50,7 @@ private:
     qreal width(FontEntry& entry, const QString& text);
     void wrapParagraph(FontEntry& entry, const QString& paragraph, qreal maxWidth, bool breakWords,
                        QStringList& lines);
-    void breakWord(FontEntry& entry, QString word, qreal maxWidth, QStringList& lines, QString& rest);
+    void breakWord(FontEntry& entry, const QString& word, qreal maxWidth, QStringList& lines, QString& rest);
 
     QImage m_device;
     std::unordered_map<ReportFont, std::unique_ptr<FontEntry>, FontHash> m_fonts;

@@ -114,12 +114,12 @@ QList<StoredOrder> sampleBook()
             StoredOrder(7, u"Marko Kovač"_s, u"02.10.2013"_s, u"Beč, Austrija"_s).settlement(12, u"80,00"_s)};
 }
 
-void writeSampleData(const QString& dataFolder, const QList<StoredOrder>& book)
+void writeSampleData(const QString& dataFolder, const QList<StoredOrder>& book, const QString& subjectName)
 {
     GridTable subjects(9, 1);
-    const QStringList subject = {u"100"_s,         u"Primjer d.o.o."_s, u"Ilica 1"_s,
-                                 u"Zagreb"_s,      u"12345678901"_s,    u"10000"_s,
-                                 u"01 2345 678"_s, QString(),           u"www.primjer.hr"_s};
+    const QStringList subject = {u"100"_s,         subjectName,      u"Ilica 1"_s,
+                                 u"Zagreb"_s,      u"12345678901"_s, u"10000"_s,
+                                 u"01 2345 678"_s, QString(),        u"www.primjer.hr"_s};
     for (int c = 0; c < subject.size(); ++c)
         subjects.setCell(c, 0, subject[c]);
     GridTable orders(19, int(book.size()));
@@ -135,13 +135,13 @@ void writeSampleData(const QString& dataFolder, const QList<StoredOrder>& book)
     settlements.SaveToTableFile(dataFolder + u"100_2013_obracun.txt"_s);
 }
 
-PrintProgram::PrintProgram(bool openBook)
+PrintProgram::PrintProgram(bool openBook, const QString& subjectName)
 {
     tmp.write(u"KVA_PUT/.keep"_s, {});
-    writeSampleData(tmp.dataFolder());
+    writeSampleData(tmp.dataFolder(), sampleBook(), subjectName);
     app = std::make_unique<Application>(tmp.environment());
     app->start();
-    w().choose(u"cb_subjekti", u"Primjer d.o.o."_s);
+    w().choose(u"cb_subjekti", subjectName);
     w().setValue(u"nl_1", 2013);
     if (openBook)
         w().click(u"bt_otv_knj_nlg");

@@ -31,12 +31,14 @@ struct StoredOrder {
 //  4 ana horvat   15.03.2013  5 "Ana Horvat " 16.03.2013  6 Ana Horvat, no departure date
 //  7 Marko Kovač  02.10.2013
 QList<StoredOrder> sampleBook();
-void writeSampleData(const QString& dataFolder, const QList<StoredOrder>& book = sampleBook());
+inline const QString kSubjectName = QStringLiteral("Primjer d.o.o.");
+void writeSampleData(const QString& dataFolder, const QList<StoredOrder>& book = sampleBook(),
+                     const QString& subjectName = kSubjectName);
 
 // A started program on the sample data, subject 100 chosen and its book of 2013 open.
 class PrintProgram {
 public:
-    explicit PrintProgram(bool openBook = true);
+    explicit PrintProgram(bool openBook = true, const QString& subjectName = kSubjectName);
 
     MainWindowModel& w() { return app->main(); }
     // The pages "&Ispis" sends to the preview.

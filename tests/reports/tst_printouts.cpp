@@ -1,8 +1,11 @@
 #include "PrintFixture.h"
 #include "forms/TextForms.h"
 #include "reports/PrintCommand.h"
+#include "reports/ReportPainter.h"
+#include "reports/TextMeasurer.h"
 #include "storage/GridTable.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTest>
 
@@ -72,6 +75,8 @@ private slots:
     void settlementLine_data();
     void settlementLine();
     void longContentFlowsOntoPages();
+    void longSubjectName_data();
+    void longSubjectName();
 
     void reportKinds_data();
     void reportKinds();
@@ -407,6 +412,91 @@ void PrintoutsTest::longContentFlowsOntoPages()
     };
     QCOMPARE(pageWith(tasks.first()), 1);
     QCOMPARE(pageWith(tasks.last()), 2);
+}
+
+void PrintoutsTest::longSubjectName_data()
+{
+    QTest::addColumn<QString>("name");
+
+    constexpr qsizetype size = 250'000;
+    QString words;
+    for (int i = 1; words.size() < size; ++i)
+        words += u"Društvo%1 "_s.arg(i);
+    words.truncate(size);
+    while (words.endsWith(u' '))
+        words.chop(1);
+    QString word = words;
+    word.remove(u' ');
+
+    QTest::newRow("words") << words;
+    QTest::newRow("one word") << word;
+}
+
+// A quarter of a megabyte of subject name once took over a minute to print; the letterhead
+// and the line of who pays now run over as many pages as they need, in a few seconds at most.
+void PrintoutsTest::longSubjectName()
+{
+    QFETCH(QString, name);
+    test::PrintProgram p(true, name);
+    const QString pdf = p.tmp.root() + u"nalog.pdf"_s;
+
+    QElapsedTimer timer;
+    timer.start();
+    const QList<LaidOutPage> pages = p.printOrder(1);
+    ReportPainter::writePdf(pdf, pages, p.tmp.dialogs.previews.last().title);
+    const qint64 elapsed = timer.elapsed();
+    QVERIFY2(elapsed < 5000, qPrintable(u"%1 ms"_s.arg(elapsed)));
+    QVERIFY(fileBytes(pdf).startsWith("%PDF"));
+
+    // The name in the letterhead (16 pt bold) and in the line of who pays (11 pt at the left),
+    // each line within its box.
+    TextMeasurer measurer;
+    QStringList letterhead;
+    qsizetype letterheadLines = 0;
+    LaidOutItem letterheadBox;
+    QStringList charged;
+    qreal height = 0; // of both
+    qreal lineHeight = 0;
+    int orderPages = 0;
+    for (const LaidOutPage& page : pages) {
+        if (page.section > 0)
+            continue;
+        orderPages = page.number;
+        for (const LaidOutItem& item : textsOf(page, {ReportBandKind::Detail})) {
+            QVERIFY(item.rect.bottom() <= 297 - kOrderMargin + kTolerance);
+            if (item.font.pointSize == 16 && item.font.bold) {
+                letterhead.append(item.text);
+                letterheadLines += item.lines().size();
+                letterheadBox = item;
+            } else if (item.font.pointSize == 11 && qAbs(item.rect.left() - kOrderMargin) < kTolerance &&
+                       item.text != u"M.P." && !item.text.startsWith(u"Mjesto izrade")) {
+                charged.append(item.text);
+            } else {
+                continue;
+            }
+            height += item.lines().size() * item.lineHeight;
+            lineHeight = std::max(lineHeight, item.lineHeight);
+            for (const QString& line : item.lines())
+                QVERIFY2(measurer.width(item.font, line) <= item.rect.width() + kTolerance, qPrintable(line));
+        }
+    }
+    // No page left half empty: a break wastes less than a line, the other fields take a page.
+    const qreal page = 297 - 2 * kOrderMargin;
+    QVERIFY2(orderPages >= height / page && orderPages <= height / (page - lineHeight) + 2,
+             qPrintable(u"%1 pages for %2 mm"_s.arg(orderPages).arg(height)));
+    const auto bare = [](QString text) { return text.remove(u'\n').remove(u' '); };
+    QCOMPARE(bare(letterhead.join(u'\n')), bare(name));
+    if (name.contains(u' '))
+        QCOMPARE(letterhead.join(u'\n').replace(u'\n', u' '), name);
+    QVERIFY(charged.constFirst().startsWith(u"Troškovi ovoga putovanja idu na teret društva/ustanove"_s));
+    QCOMPARE(bare(charged.join(u'\n')),
+             bare(u"Troškovi ovoga putovanja idu na teret društva/ustanove "_s + name));
+    // As many lines as the name's width asks for; it once went on one line, wider than Qt can add up.
+    const QString sample = name.left(1000);
+    QVERIFY(letterheadLines >= measurer.width(letterheadBox.font, sample) * (name.size() / sample.size()) /
+                                   letterheadBox.rect.width());
+    QCOMPARE(pageOf(pages, u"M.P."_s), orderPages);
+    QCOMPARE(pageOf(pages, u"OBRAČUN PUTNIH TROŠKOVA"_s), orderPages + 1);
 }
 
 // --- order reports ---

@@ -4,7 +4,9 @@
 #include "reports/ReportPainter.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPrinter>
@@ -13,6 +15,11 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <csignal>
+#include <optional>
+#include <sys/resource.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 using namespace selvana;
@@ -114,17 +121,29 @@ QStringList column(const QList<LaidOutPage>& pages, qreal left)
     return result;
 }
 
-// Measured independently of the engine, at the PDF's resolution.
+// Measures independently of the engine, at the PDF's resolution, in millimetres.
+class PrintMetrics {
+public:
+    explicit PrintMetrics(const ReportFont& reportFont) : m_device(1, 1, QImage::Format_Mono)
+    {
+        m_device.setDotsPerMeterX(qRound(1200 / 0.0254));
+        m_device.setDotsPerMeterY(qRound(1200 / 0.0254));
+        QFont qfont(u"Liberation Sans"_s);
+        qfont.setPointSizeF(reportFont.pointSize);
+        qfont.setBold(reportFont.bold);
+        qfont.setHintingPreference(QFont::PreferNoHinting);
+        m_metrics.emplace(qfont, &m_device);
+    }
+    qreal width(const QString& text) const { return m_metrics->horizontalAdvance(text) * 25.4 / 1200; }
+
+private:
+    QImage m_device;
+    std::optional<QFontMetricsF> m_metrics;
+};
+
 qreal textWidthMm(const ReportFont& reportFont, const QString& text)
 {
-    QImage device(1, 1, QImage::Format_Mono);
-    device.setDotsPerMeterX(qRound(1200 / 0.0254));
-    device.setDotsPerMeterY(qRound(1200 / 0.0254));
-    QFont qfont(u"Liberation Sans"_s);
-    qfont.setPointSizeF(reportFont.pointSize);
-    qfont.setBold(reportFont.bold);
-    qfont.setHintingPreference(QFont::PreferNoHinting);
-    return QFontMetricsF(qfont, &device).horizontalAdvance(text) * 25.4 / 1200;
+    return PrintMetrics(reportFont).width(text);
 }
 
 QString longText(int words)
@@ -147,7 +166,42 @@ QPointF wordPosition(const QString& pdftotext, const QString& pdf, const QString
     return match.hasMatch() ? QPointF(match.captured(1).toDouble(), match.captured(2).toDouble()) : QPointF();
 }
 
+// A disk that is full beyond `bytes`: every file this process writes stops there. Writes past
+// the limit fail with EFBIG instead of killing the process with SIGXFSZ.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_old;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit m_old{};
+    void (*m_oldHandler)(int) = nullptr;
+};
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+enum class WriteFailure { ReadOnlyFolder, WhilePainting, AtTheEnd };
+
 } // namespace
+
+Q_DECLARE_METATYPE(WriteFailure)
 
 class TestReports : public QObject {
     Q_OBJECT
@@ -169,10 +223,14 @@ private slots:
     void longTableRepeatsColumnHeads();
     void captionStaysWithFirstRow();
     void tallRowSplitsAcrossPages();
+    void longTextTakesLinearTime_data();
+    void longTextTakesLinearTime();
     void writesPdf();
     void printerPlacesLikePdf();
     void unwritablePathThrows_data();
     void unwritablePathThrows();
+    void failedWriteKeepsOldPdf_data();
+    void failedWriteKeepsOldPdf();
 
 private:
     ReportEngine m_engine;
@@ -539,6 +597,79 @@ void TestReports::tallRowSplitsAcrossPages()
     QVERIFY(next->rect.top() >= lastPiece->rect.bottom() - tolerance);
 }
 
+void TestReports::longTextTakesLinearTime_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("wordWrap");
+    QTest::addColumn<qreal>("pointSize");
+
+    constexpr qsizetype length = 250'000;
+    QString words = longText(30'000);
+    words.truncate(length);
+    while (words.endsWith(u' '))
+        words.chop(1);
+    QString paragraphs = words;
+    for (qsizetype i = 97; i < paragraphs.size(); i += 97)
+        paragraphs[i] = u'\n';
+    QString word;
+    for (int i = 0; word.size() < length; ++i)
+        word += u"Čakovec%1"_s.arg(i);
+    word.truncate(length);
+
+    QTest::newRow("words") << words << true << 8.0;
+    QTest::newRow("words, not wrapped") << words << false << 8.0;
+    QTest::newRow("short paragraphs") << paragraphs << true << 8.0;
+    QTest::newRow("one word") << word << true << 8.0;
+    // Wider than the 2^25 pixels Qt can add up in one go.
+    QTest::newRow("words, very wide") << words << true << 20.0;
+    QTest::newRow("one word, very wide") << QString(length, u'W') << true << 16.0;
+}
+
+// Laying out a text took time growing with the square of its length: a quarter of a megabyte
+// took minutes. Now it is proportional, and all of the text reaches the pages, line by line.
+void TestReports::longTextTakesLinearTime()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, wordWrap);
+    QFETCH(qreal, pointSize);
+    ReportGroup group = table(u"Nalozi"_s, nullptr);
+    ReportItem& name = group.detail.items[1];
+    name.wordWrap = wordWrap;
+    name.font = font(pointSize);
+    TableDataSource data({u"broj"_s, u"ime"_s}, {{u"1."_s, text}, {u"2."_s, u"Zadnji"_s}});
+    group.data = &data;
+    ReportEngine engine; // nothing measured before
+
+    QElapsedTimer timer;
+    timer.start();
+    const QList<LaidOutPage> pages = engine.layout(listReport({group}));
+    const qint64 elapsed = timer.elapsed();
+    QVERIFY2(elapsed < 5000, qPrintable(u"%1 ms"_s.arg(elapsed)));
+
+    QStringList pieces = column(pages, 20);
+    QCOMPARE(pieces.takeLast(), u"Zadnji"_s);
+    QCOMPARE(pieces.size(), pages.size()); // a piece on every page
+    const QString joined = pieces.join(u'\n');
+    QCOMPARE(QString(joined).remove(u'\n').remove(u' '), QString(text).remove(u'\n').remove(u' '));
+    if (text.contains(u' ') && !text.contains(u'\n'))
+        QCOMPARE(QString(joined).replace(u'\n', u' '), text);
+
+    // As many lines as the text's width takes; each fits unless it is one word kept whole.
+    const PrintMetrics metrics(name.font);
+    const QStringList lines = joined.split(u'\n');
+    const QString sample = text.left(1000);
+    QVERIFY(lines.size() >= metrics.width(sample) * (text.size() / sample.size()) / nameWidth);
+    for (const QString& line : lines) {
+        QVERIFY2(metrics.width(line) <= nameWidth + tolerance || (!wordWrap && !line.contains(u' ')),
+                 qPrintable(line));
+    }
+    // Every page but the last is full.
+    for (qsizetype i = 0; i + 1 < pages.size(); ++i) {
+        const LaidOutItem* piece = findText(pages.at(i), pieces.at(i));
+        QVERIFY(piece->rect.bottom() > footerTop - piece->lineHeight);
+    }
+}
+
 void TestReports::writesPdf()
 {
     const QString pdftotext = QStandardPaths::findExecutable(u"pdftotext"_s);
@@ -630,6 +761,63 @@ void TestReports::unwritablePathThrows()
     }
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), before);
     QVERIFY(QDir(dir.filePath(u"mapa"_s)).isEmpty());
+}
+
+void TestReports::failedWriteKeepsOldPdf_data()
+{
+    QTest::addColumn<WriteFailure>("failure");
+    QTest::addColumn<bool>("oldFile");
+
+    QTest::newRow("read-only folder") << WriteFailure::ReadOnlyFolder << false;
+    QTest::newRow("read-only folder, old file") << WriteFailure::ReadOnlyFolder << true;
+    QTest::newRow("disk full while painting") << WriteFailure::WhilePainting << false;
+    QTest::newRow("disk full while painting, old file") << WriteFailure::WhilePainting << true;
+    // Only the last flush fails: QSaveFile in Qt 6.4 reported that as saved.
+    QTest::newRow("disk full at the end, old file") << WriteFailure::AtTheEnd << true;
+}
+
+// A PDF that could not be written whole is an error, and whatever was there before stays.
+void TestReports::failedWriteKeepsOldPdf()
+{
+    QFETCH(WriteFailure, failure);
+    QFETCH(bool, oldFile);
+    if (failure == WriteFailure::ReadOnlyFolder && geteuid() == 0)
+        QSKIP("root writes into read-only folders");
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(u"izvjestaji"_s);
+    QVERIFY(QDir().mkpath(folder));
+    const QString path = folder + u"/popis.pdf"_s;
+    const TableDataSource few = people(3);
+    if (oldFile)
+        ReportPainter::writePdf(path, m_engine.layout(listReport({table(u"Stari"_s, &few)})));
+    const QByteArray before = fileBytes(path);
+    const QStringList entries = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+    const TableDataSource many = people(300);
+    const QList<LaidOutPage> pages = m_engine.layout(listReport({table(u"Nalozi"_s, &many)}));
+    const QString whole = dir.filePath(u"cijeli.pdf"_s);
+    ReportPainter::writePdf(whole, pages);
+    const qint64 size = QFileInfo(whole).size();
+    QVERIFY(size > 20000);
+
+    const auto writable = QFile::permissions(folder);
+    if (failure == WriteFailure::ReadOnlyFolder)
+        QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+    QString error;
+    {
+        std::optional<FileSizeLimit> full;
+        if (failure != WriteFailure::ReadOnlyFolder)
+            full.emplace(failure == WriteFailure::AtTheEnd ? size - 1 : 4096);
+        try {
+            ReportPainter::writePdf(path, pages);
+        } catch (const AppError& e) {
+            error = e.text();
+        }
+    }
+    QFile::setPermissions(folder, writable);
+
+    QCOMPARE(error, u"Ne mogu spremiti PDF datoteku "_s + QDir::toNativeSeparators(path));
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), entries);
+    QCOMPARE(fileBytes(path), before);
 }
 
 QTEST_MAIN(TestReports)
