@@ -17,7 +17,7 @@ const QString kBaseKey = u"Lokacija"_s;
 } // namespace
 
 SettingsPage::SettingsPage(Form& form, QString settingsFile)
-    : m_form(form), m_file(std::move(settingsFile)), m_place(form.add<TextField>(u"ed_ps_mjesto"_s)),
+    : m_file(std::move(settingsFile)), m_place(form.add<TextField>(u"ed_ps_mjesto"_s)),
       m_basePath(form.add<TextField>(u"ed_pst_lokacija_baze"_s)),
       m_pages(form.add<PageControl>(u"pc_pst_stranice"_s))
 {

@@ -15,7 +15,6 @@ public:
     void showSubPage(int index);
 
 private:
-    Form& m_form;
     QString m_file;
     TextField& m_place;
     TextField& m_basePath;
