@@ -81,7 +81,8 @@ int main(int argc, char** argv)
                     Folders::resolveTablesFolder(exeDir),
                     deploymentFile,
                     printing ? static_cast<Dialogs*>(&console) : &dialogs,
-                    &clock};
+                    &clock,
+                    printing};
 
     if (printing) {
         // Printing only reads the books, so it runs beside an open window.
@@ -100,7 +101,7 @@ int main(int argc, char** argv)
 
     InstanceLock lock(env.dataRoot);
     if (!lock.tryLock()) {
-        dialogs.message(InstanceLock::refusedMessage());
+        dialogs.message(lock.refusal());
         return 1;
     }
 

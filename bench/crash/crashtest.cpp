@@ -49,7 +49,8 @@ int child(const QString& folder, int orders)
     GridTable nalozi, obracun;
     for (int v = 1;; ++v) {
         makeVersion(v, orders, nalozi, obracun);
-        SaveTableFiles({{&nalozi, folder + u"/100_2013_nalozi.txt"_s}, {&obracun, folder + u"/100_2013_obracun.txt"_s}});
+        SaveTableFiles(
+            {{&nalozi, folder + u"/100_2013_nalozi.txt"_s}, {&obracun, folder + u"/100_2013_obracun.txt"_s}});
         std::printf("%d\n", v);
         std::fflush(stdout);
     }
@@ -60,8 +61,8 @@ bool bookIsWhole(const QString& folder, QString& why)
 {
     GridTable nalozi(kOrderColumns, 1), obracun(kSettlementColumns, 1);
     try {
-        loadBookFiles(folder + u"/100_2013_nalozi.txt"_s, folder + u"/100_2013_obracun.txt"_s, nalozi, obracun,
-                      false);
+        loadBookFiles(folder + u"/100_2013_nalozi.txt"_s, folder + u"/100_2013_obracun.txt"_s, nalozi,
+                      obracun, false);
     } catch (const AppError& error) {
         why = error.text();
         return false;
@@ -94,7 +95,8 @@ int main(int argc, char** argv)
     makeVersion(0, orders, nalozi, obracun);
     QElapsedTimer timer;
     timer.start();
-    SaveTableFiles({{&nalozi, folder + u"/100_2013_nalozi.txt"_s}, {&obracun, folder + u"/100_2013_obracun.txt"_s}});
+    SaveTableFiles(
+        {{&nalozi, folder + u"/100_2013_nalozi.txt"_s}, {&obracun, folder + u"/100_2013_obracun.txt"_s}});
     const qint64 saveMs = std::max<qint64>(1, timer.elapsed());
     std::printf("book of %d orders, one save %lld ms\n", orders, static_cast<long long>(saveMs));
 

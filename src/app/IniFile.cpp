@@ -1,7 +1,8 @@
 #include "app/IniFile.h"
 
+#include "storage/SafeSave.h"
+
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QStringList>
@@ -92,12 +93,7 @@ bool IniFile::setString(const QString& path, const QString& section, const QStri
     const QByteArray bytes = encoder.encode(lines.join(u"\r\n"_s) + u"\r\n"_s);
     if (encoder.hasError())
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size())
-        return false;
-    return file.commit();
+    return SafeSave::write(path, bytes);
 }
 
 } // namespace selvana

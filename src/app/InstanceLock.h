@@ -11,12 +11,17 @@ namespace selvana {
 class InstanceLock {
 public:
     explicit InstanceLock(const QString& dataRoot);
-    // False while another running copy holds the folder.
+    // True when this copy now holds the data folder; otherwise refusal() tells the user why.
     bool tryLock();
-    static QString refusedMessage();
+    // Empty while the lock is held or not yet tried.
+    QString refusal() const { return m_refusal; }
 
 private:
+    bool heldByLiveProcess() const;
+    QString folder() const;
+
     std::unique_ptr<QLockFile> m_lock;
+    QString m_refusal;
 };
 
 } // namespace selvana

@@ -31,7 +31,7 @@ void DateField::setText(const QString& text)
     }
     const QDate date = TextForms::parseDate(text);
     if (!date.isValid())
-        throw AppError(u"'%1' is not a valid date"_s.arg(text));
+        throw AppError(u"'%1' nije ispravan datum."_s.arg(text));
     setDate(date);
 }
 

@@ -28,7 +28,7 @@ void TimeField::setText(const QString& text)
 {
     const QTime time = TextForms::parseTime(text);
     if (!time.isValid())
-        throw AppError(u"'%1' is not a valid time"_s.arg(text));
+        throw AppError(u"'%1' nije ispravno vrijeme."_s.arg(text));
     setTime(time);
 }
 

@@ -30,8 +30,8 @@ QString mismatch(const GridTable& orders, const GridTable& settlements)
         return u"nalozi imaju %1 redaka, obračuni %2"_s.arg(orders.rowCount()).arg(settlements.rowCount());
     for (int r = 0; r < orders.rowCount(); ++r) {
         if (orders.cell(0, r) != settlements.cell(0, r))
-            return u"u retku %1 stoji nalog \"%2\", a obračun \"%3\""_s.arg(r + 1)
-                .arg(orders.cell(0, r), settlements.cell(0, r));
+            return u"u retku %1 stoji nalog \"%2\", a obračun \"%3\""_s.arg(r + 1).arg(
+                orders.cell(0, r), settlements.cell(0, r));
     }
     return {};
 }
@@ -55,7 +55,8 @@ bool loadBookFiles(const QString& ordersPath, const QString& settlementsPath, Gr
     if (haveOrders != haveSettlements) {
         const QString present = haveOrders ? ordersPath : settlementsPath;
         const QString missing = haveOrders ? settlementsPath : ordersPath;
-        throw notOpened(u"postoji datoteka "_s + shown(present) + u", a nedostaje "_s + shown(missing) + u'.');
+        throw notOpened(u"postoji datoteka "_s + shown(present) + u", a nedostaje "_s + shown(missing) +
+                        u'.');
     }
 
     // Loaded aside, so a failure leaves the shown book as it was.

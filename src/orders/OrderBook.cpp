@@ -124,7 +124,8 @@ GridTable& OrderBook::settlements()
     return m_main.table(u"sg_obracun");
 }
 
-QString OrderBook::bookFile(const QString& folder, const QString& subject, const QString& year, QStringView ending)
+QString OrderBook::bookFile(const QString& folder, const QString& subject, const QString& year,
+                            QStringView ending)
 {
     return folder + subject + u'_' + year + ending;
 }
@@ -195,8 +196,8 @@ void OrderBook::open()
         const QString year = m_main.text(u"nl_1");
         const QString folder = m_main.folders().dataFolder();
         const bool loaded = loadBookFiles(bookFile(folder, subject, year, u"_nalozi.txt"),
-                                          bookFile(folder, subject, year, u"_obracun.txt"), orders(), settlements(),
-                                          m_readOnly);
+                                          bookFile(folder, subject, year, u"_obracun.txt"), orders(),
+                                          settlements(), m_readOnly);
         m_subject = subject;
         m_year = year;
         recountLargest();
@@ -382,8 +383,9 @@ void OrderBook::SaveOrder()
 {
     requireOpen();
     if (m_page.isDamaged())
-        throw AppError(u"Nalog pod rednim brojem "_s + m_main.text(u"nl_0") +
-                       u" nije pročitan u cijelosti, pa se ne sprema: spremanjem bi se izgubili njegovi podaci."_s);
+        throw AppError(
+            u"Nalog pod rednim brojem "_s + m_main.text(u"nl_0") +
+            u" nije pročitan u cijelosti, pa se ne sprema: spremanjem bi se izgubili njegovi podaci."_s);
     m_main.setStatus(1, u"Spremam ..."_s);
     const QString shown = m_main.text(u"nl_0");
     // Saving over another order's row would lose that order: a number that is not in the

@@ -419,7 +419,9 @@ void OrderPage::ShowOrder()
             switch (settlement[c].form) {
             case CellForm::WriteOnly: break;
             case CellForm::Display:
-            case CellForm::Shortest: m_main.get<NumberField>(name).setValue(TextForms::parseNumber(cell)); break;
+            case CellForm::Shortest:
+                m_main.get<NumberField>(name).setValue(TextForms::parseNumber(cell));
+                break;
             case CellForm::Sheet: break; // after the fields, below
             default: m_main.get<TextField>(name).setText(cell); break;
             }

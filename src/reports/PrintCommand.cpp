@@ -37,6 +37,14 @@ void chooseSubject(MainWindowModel& w, const QString& number)
         throw AppError(u"Subjekt "_s + number + u" ne postoji."_s);
 }
 
+// Every error already went to standard error; a printout made without the data it names
+// would be wrong.
+void requireNoErrors(const MainWindowModel& w)
+{
+    if (w.errorCount() > 0)
+        throw AppError(u"Ispis nije napravljen zbog gornje pogreške."_s);
+}
+
 void openBook(MainWindowModel& w, const QString& subject, const QString& yearText)
 {
     bool ok = false;
@@ -47,6 +55,7 @@ void openBook(MainWindowModel& w, const QString& subject, const QString& yearTex
     if (!ok || w.text(u"nl_1") != QString::number(year))
         throw AppError(u"Godina "_s + yearText + u" nije ispravna."_s);
     w.click(u"bt_otv_knj_nlg");
+    requireNoErrors(w);
     if (!w.orderBook().isOpen() || !w.table(u"sg_nalozi").hasData())
         throw AppError(u"Subjekt "_s + subject + u" nema knjigu naloga za "_s + yearText + u". godinu."_s);
 }
@@ -111,13 +120,11 @@ void run(Application& app, const PrintRequest& request)
         throw AppError(u"Program nije pokrenut."_s);
 
     MainWindowModel& w = app.main();
+    requireNoErrors(w);
     const QString subject = request.arguments.at(0);
     chooseSubject(w, subject);
     openBook(w, subject, request.arguments.at(1));
-    // Every error already went to standard error; a printout made without the data it names
-    // would be wrong.
-    if (w.errorCount() > 0)
-        throw AppError(u"Ispis nije napravljen zbog gornje pogreške."_s);
+    requireNoErrors(w);
     ReportsPage& reports = w.reports();
     if (order) {
         showOrder(w, request.arguments.at(2));

@@ -6,10 +6,23 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
+#include <QSysInfo>
 #include <QTest>
+
+#include <unistd.h>
 
 using namespace selvana;
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// What holds the data root before the program starts.
+enum class Holder { Nobody, LockFile, LiveLock, ReadOnlyFolder };
+
+} // namespace
+
+Q_DECLARE_METATYPE(Holder)
 
 class AppTest : public QObject {
     Q_OBJECT
@@ -21,6 +34,8 @@ private slots:
     void panelSwitches();
     void placeFromSettings();
     void secondCopyIsRefused();
+    void onlyStaleLocksAreTakenOver_data();
+    void onlyStaleLocksAreTakenOver();
     void dataRootResolution();
 };
 
@@ -164,7 +179,71 @@ void AppTest::secondCopyIsRefused()
     QVERIFY(first.tryLock());
     InstanceLock second(tmp.root());
     QVERIFY(!second.tryLock());
-    QCOMPARE(InstanceLock::refusedMessage(), u"Program je već pokrenut."_s);
+    QCOMPARE(second.refusal(), u"Program je već pokrenut."_s);
+}
+
+void AppTest::onlyStaleLocksAreTakenOver_data()
+{
+    QTest::addColumn<Holder>("holder");
+    QTest::addColumn<QByteArray>("lockFile");
+    QTest::addColumn<QString>("refusal"); // empty: the lock is taken; %1 stands for the folder
+
+    const QByteArray host = QSysInfo::machineHostName().toUtf8();
+    // Above any system's PID limit, so no process has it.
+    const QByteArray deadPid = "2000000000";
+    const QString running = u"Program je već pokrenut."_s;
+    const QString unwritable = u"Mapa s podacima nije dostupna za pisanje: %1"_s;
+
+    QTest::newRow("no lock") << Holder::Nobody << QByteArray() << QString();
+    QTest::newRow("empty file") << Holder::LockFile << QByteArray("") << QString();
+    QTest::newRow("garbage") << Holder::LockFile << QByteArray("\x89PNG\r\n\x1a\n\0\0xyz", 13) << QString();
+    QTest::newRow("dead process") << Holder::LockFile << QByteArray(deadPid + "\nselvana\n" + host + '\n')
+                                  << QString();
+    QTest::newRow("dead process, no host") << Holder::LockFile << QByteArray(deadPid + '\n') << QString();
+    // A copy on another machine sharing the folder cannot be checked, so it counts as running.
+    QTest::newRow("other machine") << Holder::LockFile << QByteArray(deadPid + "\nselvana\nnegdje-drugdje\n")
+                                   << running;
+    QTest::newRow("running copy") << Holder::LiveLock << QByteArray() << running;
+    QTest::newRow("read-only folder") << Holder::ReadOnlyFolder << QByteArray() << unwritable;
+    QTest::newRow("read-only folder, stale lock") << Holder::ReadOnlyFolder << QByteArray("") << unwritable;
+}
+
+void AppTest::onlyStaleLocksAreTakenOver()
+{
+    QFETCH(Holder, holder);
+    QFETCH(QByteArray, lockFile);
+    QFETCH(QString, refusal);
+    if (holder == Holder::ReadOnlyFolder && geteuid() == 0)
+        QSKIP("root writes into read-only folders");
+
+    test::TempDataFolder tmp;
+    const QString root = tmp.root() + u"podaci/"_s;
+    const QString lockPath = root + u"selvana.lock"_s;
+    QVERIFY(QDir().mkpath(root));
+    if (!lockFile.isNull())
+        tmp.write(u"podaci/selvana.lock"_s, lockFile);
+    QLockFile running(lockPath);
+    if (holder == Holder::LiveLock)
+        QVERIFY(running.tryLock(0));
+    const auto writable = QFile::permissions(root);
+    if (holder == Holder::ReadOnlyFolder)
+        QVERIFY(QFile::setPermissions(root, QFile::ReadOwner | QFile::ExeOwner));
+
+    InstanceLock lock(root);
+    const bool locked = lock.tryLock();
+    QFile::setPermissions(root, writable);
+
+    QCOMPARE(lock.refusal(), QString(refusal).replace(u"%1"_s, QDir(root).absolutePath()));
+    QCOMPARE(locked, refusal.isEmpty());
+    if (locked) {
+        qint64 pid = 0;
+        QString hostName;
+        QString app;
+        QVERIFY(QLockFile(lockPath).getLockInfo(&pid, &hostName, &app));
+        QCOMPARE(pid, QCoreApplication::applicationPid());
+    } else if (holder != Holder::ReadOnlyFolder) {
+        QVERIFY(QFile::exists(lockPath)); // the other copy's lock stays
+    }
 }
 
 void AppTest::dataRootResolution()

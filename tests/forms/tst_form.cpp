@@ -160,3 +160,31 @@ void FormTest::validatorRefusesAndKeepsText()
     QCOMPARE(form.text(u"ed_y"), u"Čćđšž ČĆĐŠŽ 100 €"_s);
     QCOMPARE(dialogs.messages.size(), 5);
 }
+
+void FormTest::dateAndTimeRefusedInCroatian_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no such day") << u"dt_datum"_s << u"31.02.2013"_s
+                                 << u"'31.02.2013' nije ispravan datum."_s;
+    QTest::newRow("not a date") << u"dt_datum"_s << u"sutra"_s << u"'sutra' nije ispravan datum."_s;
+    QTest::newRow("no such hour") << u"dt_vrijeme"_s << u"24:00"_s << u"'24:00' nije ispravno vrijeme."_s;
+    QTest::newRow("not a time") << u"dt_vrijeme"_s << u"9.30"_s << u"'9.30' nije ispravno vrijeme."_s;
+}
+
+void FormTest::dateAndTimeRefusedInCroatian()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, message);
+    test::ScriptedDialogs dialogs;
+    Form form(u"f"_s, dialogs);
+    form.add<DateField>(u"dt_datum"_s).setDate(QDate(2013, 5, 14));
+    form.add<TimeField>(u"dt_vrijeme"_s).setTime(QTime(9, 30));
+    const QString before = form.text(field);
+
+    form.setText(field, typed);
+    QCOMPARE(dialogs.messages, QStringList{message});
+    QCOMPARE(form.text(field), before);
+}

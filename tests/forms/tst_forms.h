@@ -22,4 +22,6 @@ private slots:
     void choiceListSortsCroatianAndTakesFirstValue();
     void radioItemsAndButtonsByName();
     void validatorRefusesAndKeepsText();
+    void dateAndTimeRefusedInCroatian_data();
+    void dateAndTimeRefusedInCroatian();
 };

@@ -46,7 +46,8 @@ void BookSafetyTest::outOfStepBookIsNotOpened_data()
     QTest::newRow("row counts differ") << two << QByteArray("21,1\r\n0,0,1\r\n") << u"redaka"_s;
     QTest::newRow("numbers differ") << two << QByteArray("21,2\r\n0,0,1\r\n0,1,3\r\n") << u"retku 2"_s;
     QTest::newRow("settlements missing") << two << QByteArray("<none>") << u"nedostaje"_s;
-    QTest::newRow("orders missing") << QByteArray("<none>") << QByteArray("21,1\r\n0,0,1\r\n") << u"nedostaje"_s;
+    QTest::newRow("orders missing") << QByteArray("<none>") << QByteArray("21,1\r\n0,0,1\r\n")
+                                    << u"nedostaje"_s;
     QTest::newRow("settlements empty") << two << QByteArray() << u"corrupt file"_s;
 }
 
@@ -71,7 +72,8 @@ void BookSafetyTest::outOfStepBookIsNotOpened()
     QVERIFY(!w.orderBook().isOpen());
     QVERIFY(!w.isEnabled(u"bg_jahaci_1"));
 
-    for (const auto* button : {u"bt_nalog_dodaj_prazan", u"bg_nalozi_1fcShapeBtn3", u"bg_nalozi_1fcShapeBtn2"})
+    for (const auto* button :
+         {u"bt_nalog_dodaj_prazan", u"bg_nalozi_1fcShapeBtn3", u"bg_nalozi_1fcShapeBtn2"})
         w.click(QStringView(button));
     QCOMPARE(b.tmp.dialogs.messages.size(), 4);
     QCOMPARE(b.tmp.dialogs.messages.last(), u"Knjiga naloga nije otvorena."_s);
@@ -147,8 +149,9 @@ void BookSafetyTest::interruptedSaveIsFinishedOnOpen()
     b.tmp.write(u"KVA_PUT/100_2013_nalozi.txt"_s, newOrders);
     b.tmp.write(u"KVA_PUT/100_2013_obracun.txt.novi"_s, newSettlements);
     b.tmp.write(u"KVA_PUT/100_2013_nalozi.txt.potvrda"_s,
-                "selvana-potvrda 1\r\nW " + QByteArray::number(newOrders.size()) + " 100_2013_nalozi.txt\r\nW " +
-                    QByteArray::number(newSettlements.size()) + " 100_2013_obracun.txt\r\n");
+                "selvana-potvrda 1\r\nW " + QByteArray::number(newOrders.size()) +
+                    " 100_2013_nalozi.txt\r\nW " + QByteArray::number(newSettlements.size()) +
+                    " 100_2013_obracun.txt\r\n");
     b.start();
     QCOMPARE(b.tmp.dialogs.messages, QStringList());
     QCOMPARE(b.w().table(u"sg_obracun").ColumnTexts(0), (QStringList{u"1"_s, u"2"_s}));
@@ -175,7 +178,8 @@ void BookSafetyTest::lineJointsAreRefusedAtInput()
         QCOMPARE(w.text(u"nl_9"), QString());
     }
     QCOMPARE(b.tmp.dialogs.messages.size(), 2);
-    QCOMPARE(b.tmp.dialogs.messages.first(), u"Redak teksta ne smije sadržavati \"\\\\\" niti završavati znakom \"\\\"."_s);
+    QCOMPARE(b.tmp.dialogs.messages.first(),
+             u"Redak teksta ne smije sadržavati \"\\\\\" niti završavati znakom \"\\\"."_s);
     w.setText(u"nl_9", u"C:\\mapa\\datoteka\r\n\\drugi red"_s);
     w.click(u"bg_nalozi_1fcShapeBtn3");
     b.start();

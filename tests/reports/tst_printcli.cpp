@@ -56,6 +56,8 @@ private slots:
     void writesBothPrintouts();
     void refuses_data();
     void refuses();
+    void damagedBookPrintsNothing_data();
+    void damagedBookPrintsNothing();
 
 private:
     std::unique_ptr<test::TempDataFolder> m_tmp;
@@ -134,6 +136,40 @@ void PrintCliTest::refuses()
     QCOMPARE(run.status, 1);
     QCOMPARE(run.errors.trimmed(), message);
     QVERIFY(!QFile::exists(pdf));
+}
+
+void PrintCliTest::damagedBookPrintsNothing_data()
+{
+    QTest::addColumn<QByteArray>("settlements");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("settlements empty") << QByteArray() << u"File contains no data or corrupt file "_s;
+    QTest::newRow("sheet unreadable") << QByteArray("7,0,x/y\\\r\n")
+                                      << u"Nalog pod rednim brojem 1 nije moguće pročitati u cijelosti"_s;
+}
+
+// A printout from a book that cannot be read in full would print wrong sums: nothing is written.
+void PrintCliTest::damagedBookPrintsNothing()
+{
+    QFETCH(QByteArray, settlements);
+    QFETCH(QString, message);
+    // An advances sheet of order 1 given as a line of its own: it overrides the stored one.
+    const QString file = m_tmp->dataFolder() + u"100_2013_obracun.txt"_s;
+    QFile stored(file);
+    QVERIFY(stored.open(QIODevice::ReadOnly));
+    const QByteArray bytes = settlements.isEmpty() ? QByteArray() : stored.readAll() + settlements;
+    stored.close();
+    QFile::remove(file);
+    m_tmp->write(u"KVA_PUT/100_2013_obracun.txt"_s, bytes);
+    const QString pdf = m_tmp->root() + u"x.pdf"_s;
+    const Run run = runProgram({u"--data-dir"_s, m_tmp->root(), u"--print-order"_s, u"100"_s, u"2013"_s, u"1"_s,
+                                u"--pdf"_s, pdf});
+    QCOMPARE(run.status, 1);
+    QVERIFY2(run.errors.startsWith(message), qPrintable(run.errors));
+    QVERIFY(!QFile::exists(pdf));
+    // Printing reads only: the damaged file stays where it is.
+    QVERIFY(QFile::exists(file));
+    QVERIFY(!QFile::exists(file + u".ostecen"_s));
 }
 
 QTEST_GUILESS_MAIN(PrintCliTest)
