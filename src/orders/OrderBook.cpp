@@ -221,6 +221,7 @@ void OrderBook::close()
     m_year.clear();
     m_largest = 0;
     m_main.setBookPagesEnabled(false);
+    m_main.setStatus(1, u"Knjiga naloga nije otvorena."_s);
     orders().ResetRows(1);
     settlements().ResetRows(1);
     clearPage();
