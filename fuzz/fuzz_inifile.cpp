@@ -2,8 +2,8 @@
 // one value must read back while leaving the others as they were.
 #include "FuzzSupport.h"
 
-#include "app/IniFile.h"
-#include "forms/AppError.h"
+#include "base/AppError.h"
+#include "storage/IniFile.h"
 
 #include <QCoreApplication>
 #include <QDir>

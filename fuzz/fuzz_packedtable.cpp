@@ -2,10 +2,10 @@
 // bytes: unpacking must not crash, and a sheet packed again must unpack to the same cells.
 #include "FuzzSupport.h"
 
-#include "forms/AppError.h"
+#include "base/AppError.h"
+#include "base/Windows1250.h"
 #include "storage/GridTable.h"
 #include "storage/PackedTable.h"
-#include "storage/Windows1250.h"
 
 #include <QString>
 

@@ -2,7 +2,7 @@
 // and whatever it reads must come back unchanged through a save.
 #include "FuzzSupport.h"
 
-#include "forms/AppError.h"
+#include "base/AppError.h"
 #include "storage/GridTable.h"
 #include "storage/TableFile.h"
 

@@ -1,7 +1,7 @@
 // Saves a large book over and over in a child process, kills the child at random moments
 // and checks after each kill that the book opens as a pair of one version: "N kills, 0 torn".
 //   crashtest [KILLS] [ORDERS]
-#include "forms/AppError.h"
+#include "base/AppError.h"
 #include "orders/BookFiles.h"
 #include "storage/GridTable.h"
 #include "storage/TableFile.h"

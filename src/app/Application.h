@@ -2,8 +2,8 @@
 
 #include "app/DeploymentSettings.h"
 #include "app/Environment.h"
-#include "app/Folders.h"
-#include "app/MainWindowModel.h"
+#include "mainwindow/MainWindowModel.h"
+#include "storage/Folders.h"
 
 #include <memory>
 

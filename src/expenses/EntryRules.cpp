@@ -1,9 +1,9 @@
 #include "expenses/EntryRules.h"
 
-#include "app/LookupListsPage.h"
-#include "app/MainWindowModel.h"
+#include "base/TextForms.h"
 #include "expenses/ExpenseSheets.h"
-#include "forms/TextForms.h"
+#include "forms/Form.h"
+#include "lists/LookupListsPage.h"
 
 #include <array>
 
@@ -88,7 +88,7 @@ void assign(Control& field, const QString& text)
 
 } // namespace
 
-EntryRules::EntryRules(MainWindowModel& main) : m_main(main)
+EntryRules::EntryRules(Form& main, LookupListsPage& lookups) : m_main(main), m_lookups(lookups)
 {
     declareComputedFields();
     declareChoiceLists();
@@ -146,7 +146,7 @@ void EntryRules::declareChoiceLists()
         choice.onChoose([this, &def, &choice] {
             const ExpenseKind& kind = expenseKind(def.kind);
             // Looked up without moving the list's current record, which its own page edits.
-            LookupList& list = m_main.lookups().list(def.list);
+            LookupList& list = m_lookups.list(def.list);
             const int row = list.find(choice.text());
             QList<std::pair<int, QString>> plan; // entry field, text
             if (row >= 0) {
@@ -159,7 +159,7 @@ void EntryRules::declareChoiceLists()
                 for (const auto& [field, text] : plan)
                     if (field == def.currencyField)
                         code = text;
-                LookupList& currencies = m_main.lookups().list(L::Valute);
+                LookupList& currencies = m_lookups.list(L::Valute);
                 const int currency = currencies.find(code);
                 if (currency >= 0)
                     plan.push_back({def.rateField, currencies.cell(1, currency)});
@@ -190,7 +190,7 @@ void EntryRules::declareLearningFields()
 {
     for (const LearningField& def : kLearning) {
         auto& field = m_main.get<TextField>(expenseKind(def.kind).fieldName(def.field));
-        field.onLeave([this, &field, list = def.list] { m_main.lookups().autoAdd(list, field.text()); });
+        field.onLeave([this, &field, list = def.list] { m_lookups.autoAdd(list, field.text()); });
     }
 }
 

@@ -6,7 +6,8 @@
 
 namespace selvana {
 
-class MainWindowModel;
+class Form;
+class LookupListsPage;
 class NumberField;
 
 // What happens inside the entry panels before a record is added: the computed fields and
@@ -14,7 +15,7 @@ class NumberField;
 // currencies, countries, routes and cost kinds the lookup lists learn.
 class EntryRules {
 public:
-    explicit EntryRules(MainWindowModel& main);
+    EntryRules(Form& form, LookupListsPage& lookups);
 
     // The per-diem line: Iznos = per diem x number less the reduction, then Iznos (kn).
     void DnevniceUkupno();
@@ -28,7 +29,8 @@ private:
     void declareChoiceLists();
     void declareLearningFields();
 
-    MainWindowModel& m_main;
+    Form& m_main;
+    LookupListsPage& m_lookups;
 };
 
 } // namespace selvana

@@ -1,6 +1,6 @@
 #include "expenses/ExpenseKind.h"
 
-#include "forms/TextForms.h"
+#include "base/TextForms.h"
 
 namespace selvana {
 

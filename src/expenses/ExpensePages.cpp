@@ -1,13 +1,12 @@
 #include "expenses/ExpensePages.h"
 
-#include "app/MainWindowModel.h"
+#include "base/AppError.h"
+#include "base/TextForms.h"
 #include "expenses/EntryRules.h"
 #include "expenses/ExpenseSheets.h"
 #include "expenses/SheetSums.h"
 #include "expenses/Totals.h"
-#include "forms/AppError.h"
-#include "forms/TextForms.h"
-#include "orders/OrderBook.h"
+#include "forms/Form.h"
 
 #include <algorithm>
 #include <cmath>
@@ -31,9 +30,11 @@ const QString kSheetHint = u"U tablicu se ne mogu direktno unositi podaci.\r\n"
 
 } // namespace
 
-ExpensePages::ExpensePages(MainWindowModel& main, ExpenseSheets& sheets)
-    : m_main(main), m_sheets(sheets), m_rules(std::make_unique<EntryRules>(main)),
-      m_totals(std::make_unique<Totals>(main))
+ExpensePages::ExpensePages(Form& main, ExpenseSheets& sheets, LookupListsPage& lookups,
+                           std::function<void()> saveOrder, std::function<void()> showPerDiemsPage)
+    : m_main(main), m_saveOrder(saveOrder), m_showPerDiemsPage(std::move(showPerDiemsPage)), m_sheets(sheets),
+      m_rules(std::make_unique<EntryRules>(main, lookups)),
+      m_totals(std::make_unique<Totals>(main, saveOrder))
 {
     for (const ExpenseKind& kind : expenseKinds())
         declare(kind);
@@ -108,7 +109,7 @@ void ExpensePages::commit(Expense which, const GridTable& rows, bool countPerDie
     // The fields follow before the save, so a failed save leaves the window consistent.
     if (showFields)
         showFields();
-    m_main.orderBook().SaveOrder();
+    m_saveOrder();
 }
 
 void ExpensePages::AddSheetRecord(Expense which)
@@ -185,7 +186,7 @@ void ExpensePages::transferPerDiems()
 
     const auto showPage = [this] {
         m_main.get<CheckBox>(u"cb_pn_dnevnice_polja").setChecked(true);
-        m_main.bg_jahaciChange(MainWindowModel::PerDiems);
+        m_showPerDiemsPage();
     };
     try {
         AddSheetRecord(Expense::Dnevnice);

@@ -11,13 +11,16 @@ namespace selvana {
 class EntryRules;
 class ExpenseSheets;
 class GridTable;
-class MainWindowModel;
+class Form;
+class LookupListsPage;
 class Totals;
 
 // What the four expense pages do: sheet records, entry-field rules, totals and settlement.
 class ExpensePages {
 public:
-    ExpensePages(MainWindowModel& main, ExpenseSheets& sheets);
+    // saveOrder writes the shown order to the book; showPerDiemsPage brings the per-diem page up.
+    ExpensePages(Form& form, ExpenseSheets& sheets, LookupListsPage& lookups, std::function<void()> saveOrder,
+                 std::function<void()> showPerDiemsPage);
     ~ExpensePages();
 
     // "&Dodaj": the entry fields as a new record (the amount field must not be 0).
@@ -59,7 +62,9 @@ private:
                 const std::function<void()>& showFields);
     int currentRecordRow(Expense kind);
 
-    MainWindowModel& m_main;
+    Form& m_main;
+    std::function<void()> m_saveOrder;
+    std::function<void()> m_showPerDiemsPage;
     ExpenseSheets& m_sheets;
     std::unique_ptr<EntryRules> m_rules;
     std::unique_ptr<Totals> m_totals;

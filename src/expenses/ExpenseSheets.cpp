@@ -1,9 +1,9 @@
 #include "expenses/ExpenseSheets.h"
 
-#include "forms/AppError.h"
+#include "base/AppError.h"
+#include "base/StorableText.h"
+#include "base/TextForms.h"
 #include "forms/Form.h"
-#include "forms/StorableText.h"
-#include "forms/TextForms.h"
 #include "storage/TableFile.h"
 
 using namespace Qt::StringLiterals;

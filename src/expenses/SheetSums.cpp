@@ -1,7 +1,7 @@
 #include "expenses/SheetSums.h"
 
-#include "forms/AppError.h"
-#include "forms/TextForms.h"
+#include "base/AppError.h"
+#include "base/TextForms.h"
 #include "storage/GridTable.h"
 
 #include <cmath>

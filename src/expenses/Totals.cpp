@@ -1,19 +1,18 @@
 #include "expenses/Totals.h"
 
-#include "app/MainWindowModel.h"
 #include "expenses/AmountInWords.h"
-#include "orders/OrderBook.h"
+#include "forms/Form.h"
 
 using namespace Qt::StringLiterals;
 
 namespace selvana {
 
-Totals::Totals(MainWindowModel& main)
-    : m_main(main), m_advance(main.get<NumberField>(u"nl_12")), m_words(main.get<TextField>(u"nl_13")),
-      m_perDiems(main.get<NumberField>(u"nl_20")), m_transport(main.get<NumberField>(u"nl_21")),
-      m_other(main.get<NumberField>(u"nl_22")), m_costs(main.get<NumberField>(u"nl_23")),
-      m_payout(main.get<NumberField>(u"rc_16")), m_refund(main.get<NumberField>(u"rc_17")),
-      m_advanceCurrency(main.get<TextField>(u"ed_tr_akontacija_2"))
+Totals::Totals(Form& main, std::function<void()> saveOrder)
+    : m_main(main), m_saveOrder(std::move(saveOrder)), m_advance(main.get<NumberField>(u"nl_12")),
+      m_words(main.get<TextField>(u"nl_13")), m_perDiems(main.get<NumberField>(u"nl_20")),
+      m_transport(main.get<NumberField>(u"nl_21")), m_other(main.get<NumberField>(u"nl_22")),
+      m_costs(main.get<NumberField>(u"nl_23")), m_payout(main.get<NumberField>(u"rc_16")),
+      m_refund(main.get<NumberField>(u"rc_17")), m_advanceCurrency(main.get<TextField>(u"ed_tr_akontacija_2"))
 {
     for (const QString& name :
          {u"nl_12"_s, u"nl_20"_s, u"rc_8"_s, u"nl_21"_s, u"nl_22"_s, u"nl_23"_s, u"rc_16"_s, u"rc_17"_s})
@@ -28,7 +27,7 @@ Totals::Totals(MainWindowModel& main)
     });
 
     auto& save = main.add<Button>(u"fcShapeBtn21"_s, u"S&premi"_s);
-    save.onClick([this] { m_main.orderBook().SaveOrder(); });
+    save.onClick([this] { m_saveOrder(); });
 }
 
 void Totals::sumOfCosts()

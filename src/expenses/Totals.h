@@ -1,8 +1,10 @@
 #pragma once
 
+#include <functional>
+
 namespace selvana {
 
-class MainWindowModel;
+class Form;
 class NumberField;
 class TextField;
 
@@ -10,7 +12,7 @@ class TextField;
 // field changes, typed, computed or loaded with an order, so the chain is always current.
 class Totals {
 public:
-    explicit Totals(MainWindowModel& main);
+    Totals(Form& form, std::function<void()> saveOrder);
 
     // nl_23 = nl_20 + nl_21 + nl_22.
     void sumOfCosts();
@@ -20,7 +22,8 @@ public:
     void advanceInWords();
 
 private:
-    MainWindowModel& m_main;
+    Form& m_main;
+    std::function<void()> m_saveOrder;
     NumberField& m_advance;       // nl_12
     TextField& m_words;           // nl_13
     NumberField& m_perDiems;      // nl_20

@@ -1,6 +1,6 @@
 #include "forms/ChoiceList.h"
 
-#include "forms/Collation.h"
+#include "base/Collation.h"
 
 #include <stdexcept>
 

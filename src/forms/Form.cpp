@@ -1,7 +1,7 @@
 #include "forms/Form.h"
 
-#include "forms/AppError.h"
-#include "forms/TextForms.h"
+#include "base/AppError.h"
+#include "base/TextForms.h"
 
 namespace selvana {
 

@@ -1,7 +1,7 @@
 #include "forms/TimeField.h"
 
-#include "forms/AppError.h"
-#include "forms/TextForms.h"
+#include "base/AppError.h"
+#include "base/TextForms.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,6 +1,6 @@
 #include "orders/BookFiles.h"
 
-#include "forms/AppError.h"
+#include "base/AppError.h"
 #include "storage/GridTable.h"
 #include "storage/TableFileSet.h"
 

@@ -1,11 +1,12 @@
 #include "orders/OrderBook.h"
 
-#include "app/MainWindowModel.h"
-#include "forms/AppError.h"
-#include "forms/TextForms.h"
+#include "base/AppError.h"
+#include "base/TextForms.h"
+#include "forms/Form.h"
 #include "orders/BookFiles.h"
 #include "orders/OrderPage.h"
 #include "orders/SubjectsPage.h"
+#include "storage/Folders.h"
 #include "storage/TableFile.h"
 #include "storage/TableFileSet.h"
 
@@ -30,7 +31,10 @@ QString wholeNumber(int n)
 
 } // namespace
 
-OrderBook::OrderBook(MainWindowModel& main, OrderPage& page) : m_main(main), m_page(page)
+OrderBook::OrderBook(Form& main, OrderPage& page, SubjectsPage& subjects, const Folders& folders,
+                     std::function<void(bool)> setBookPagesEnabled)
+    : m_main(main), m_subjects(subjects), m_folders(folders),
+      m_setBookPagesEnabled(std::move(setBookPagesEnabled)), m_page(page)
 {
     declare();
 }
@@ -132,12 +136,12 @@ QString OrderBook::bookFile(const QString& folder, const QString& subject, const
 
 QString OrderBook::ordersFile() const
 {
-    return bookFile(m_main.folders().dataFolder(), m_subject, m_year, u"_nalozi.txt");
+    return bookFile(m_folders.dataFolder(), m_subject, m_year, u"_nalozi.txt");
 }
 
 QString OrderBook::settlementsFile() const
 {
-    return bookFile(m_main.folders().dataFolder(), m_subject, m_year, u"_obracun.txt");
+    return bookFile(m_folders.dataFolder(), m_subject, m_year, u"_obracun.txt");
 }
 
 int OrderBook::largestNumber() const
@@ -170,7 +174,7 @@ void OrderBook::info()
 QString OrderBook::totalsCaption() const
 {
     const GridTable& t = m_main.get<GridControl>(u"sg_nalozi").table();
-    return m_main.subjects().currentName() + u"<putni nalog br. "_s + t.cell(0, t.currentRow()) + u"><"_s +
+    return m_subjects.currentName() + u"<putni nalog br. "_s + t.cell(0, t.currentRow()) + u"><"_s +
            m_main.text(u"nl_1") + u"><UKUPNO>"_s;
 }
 
@@ -187,14 +191,14 @@ void OrderBook::clearPage()
 
 void OrderBook::open()
 {
-    if (m_main.subjects().isEmpty())
+    if (m_subjects.isEmpty())
         throw AppError(u"Upisati subjekt!"_s);
     m_main.setStatus(1, u"Otvaram. Pričekajte ..."_s);
-    const QString subject = m_main.subjects().currentNumber();
+    const QString subject = m_subjects.currentNumber();
     if (!subject.isEmpty()) {
         close();
         const QString year = m_main.text(u"nl_1");
-        const QString folder = m_main.folders().dataFolder();
+        const QString folder = m_folders.dataFolder();
         const bool loaded = loadBookFiles(bookFile(folder, subject, year, u"_nalozi.txt"),
                                           bookFile(folder, subject, year, u"_obracun.txt"), orders(),
                                           settlements(), m_readOnly);
@@ -208,7 +212,7 @@ void OrderBook::open()
         info();
         updateTotalsCaption();
     }
-    m_main.setBookPagesEnabled(true);
+    m_setBookPagesEnabled(true);
     m_main.setStatus(1, u"Knjiga naloga otvorena."_s);
     throwIfShownOrderDamaged();
 }
@@ -220,7 +224,7 @@ void OrderBook::close()
     m_subject.clear();
     m_year.clear();
     m_largest = 0;
-    m_main.setBookPagesEnabled(false);
+    m_setBookPagesEnabled(false);
     m_main.setStatus(1, u"Knjiga naloga nije otvorena."_s);
     orders().ResetRows(1);
     settlements().ResetRows(1);

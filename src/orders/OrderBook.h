@@ -2,17 +2,22 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace selvana {
 
 class GridTable;
-class MainWindowModel;
+class Folders;
+class Form;
+class SubjectsPage;
 class OrderPage;
 
 // The book of one subject and year: sg_nalozi and sg_obracun kept row for row, numbering,
 // adding, deleting, saving, moving between orders, the two order lists, renumbering.
 class OrderBook {
 public:
-    OrderBook(MainWindowModel& main, OrderPage& page);
+    OrderBook(Form& form, OrderPage& page, SubjectsPage& subjects, const Folders& folders,
+              std::function<void(bool)> setBookPagesEnabled);
 
     void open(); // bt_otv_knj_nlgClick
     bool isOpen() const { return !m_subject.isEmpty(); }
@@ -59,7 +64,10 @@ private:
     void updateTotalsCaption();
     void recountLargest();
 
-    MainWindowModel& m_main;
+    Form& m_main;
+    SubjectsPage& m_subjects;
+    const Folders& m_folders;
+    std::function<void(bool)> m_setBookPagesEnabled;
     OrderPage& m_page;
     QString m_subject; // remembered at opening, used for every save
     QString m_year;

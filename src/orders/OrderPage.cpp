@@ -1,11 +1,12 @@
 #include "orders/OrderPage.h"
 
-#include "app/LookupListsPage.h"
-#include "app/MainWindowModel.h"
+#include "base/AppError.h"
+#include "base/StorableText.h"
+#include "base/TextForms.h"
 #include "expenses/ExpenseSheets.h"
-#include "forms/AppError.h"
-#include "forms/StorableText.h"
-#include "forms/TextForms.h"
+#include "forms/Clock.h"
+#include "forms/Form.h"
+#include "lists/LookupListsPage.h"
 #include "orders/OrderRecord.h"
 #include "storage/PackedTable.h"
 #include "storage/SplitText.h"
@@ -131,7 +132,8 @@ QString numberCell(double value, const QString& shown)
 
 } // namespace
 
-OrderPage::OrderPage(MainWindowModel& main, ExpenseSheets& sheets) : m_main(main), m_sheets(sheets)
+OrderPage::OrderPage(Form& main, ExpenseSheets& sheets, LookupListsPage& lookups, Clock& clock)
+    : m_main(main), m_lookups(lookups), m_clock(clock), m_sheets(sheets)
 {
     declareOrderFields();
     declareSettlementFields();
@@ -146,16 +148,16 @@ void OrderPage::declareOrderFields()
     number.setReadOnly(true);
     number.setValue(1);
     m_main.get<NumberField>(u"nl_11").setValue(170);
-    m_main.get<DateField>(u"nl_3").setDate(m_main.clock().today());
+    m_main.get<DateField>(u"nl_3").setDate(m_clock.today());
 
     for (const auto& [name, list] : kLearningFields) {
         auto& field = m_main.get<TextField>(QString::fromUtf16(name));
-        field.onLeave([this, &field, list = list] { m_main.lookups().autoAdd(list, field.text()); });
+        field.onLeave([this, &field, list = list] { m_lookups.autoAdd(list, field.text()); });
     }
     auto fromSettings = [this](const QString& button, const QString& target) {
         auto& b = m_main.add<Button>(button, u"Iz postavki"_s);
         b.setHint(u"Unesi iz postavki"_s);
-        b.onClick([this, target] { m_main.get<TextField>(target).setText(m_main.settingsPlace()); });
+        b.onClick([this, target] { m_main.get<TextField>(target).setText(m_main.text(u"ed_ps_mjesto")); });
     };
     fromSettings(u"fcShapeBtn5"_s, u"nl_2"_s);
     fromSettings(u"fcShapeBtn6"_s, u"rc_19"_s);
@@ -175,7 +177,7 @@ void OrderPage::declareTripControls()
     auto datePicker = [this](const QString& name, const QString& target, const QString& format) {
         auto& picker = m_main.add<DateField>(name);
         picker.setAlwaysNotify(true);
-        picker.setDate(m_main.clock().today());
+        picker.setDate(m_clock.today());
         picker.onChange([this, &picker, target, format] {
             m_main.get<TextField>(target).setText(picker.date().toString(format));
         });

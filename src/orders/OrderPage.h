@@ -8,13 +8,15 @@
 namespace selvana {
 
 class ExpenseSheets;
-class MainWindowModel;
+class Clock;
+class Form;
+class LookupListsPage;
 
 // The order shown on the "Nalog" page, its report fields and settlement fields: the two
 // transfers between the page and the order-book rows, and the trip timing.
 class OrderPage {
 public:
-    explicit OrderPage(MainWindowModel& main, ExpenseSheets& sheets);
+    OrderPage(Form& form, ExpenseSheets& sheets, LookupListsPage& lookups, Clock& clock);
 
     // Page to the current rows of sg_nalozi and sg_obracun.
     void WriteOrder();
@@ -46,7 +48,9 @@ private:
     void declareTripControls();
     void resetTrip();
 
-    MainWindowModel& m_main;
+    Form& m_main;
+    LookupListsPage& m_lookups;
+    Clock& m_clock;
     ExpenseSheets& m_sheets;
     bool m_suppressTripReset = true;
     QString m_damagedNumber;

@@ -1,8 +1,9 @@
 #include "orders/SubjectsPage.h"
 
-#include "app/MainWindowModel.h"
-#include "forms/AppError.h"
-#include "forms/StorableText.h"
+#include "base/AppError.h"
+#include "base/StorableText.h"
+#include "forms/Form.h"
+#include "storage/Folders.h"
 #include "storage/TableFile.h"
 
 #include <QDir>
@@ -69,7 +70,10 @@ template <class Change> void keepTableOnError(GridTable& table, Change change)
 
 } // namespace
 
-SubjectsPage::SubjectsPage(MainWindowModel& main) : m_main(main)
+SubjectsPage::SubjectsPage(Form& main, const Folders& folders, bool readOnly,
+                           std::function<void(bool)> setBookPagesEnabled)
+    : m_main(main), m_folders(folders), m_readOnly(readOnly),
+      m_setBookPagesEnabled(std::move(setBookPagesEnabled))
 {
     main.add<GridControl>(u"sg_subjekti"_s, kColumns, 1);
 
@@ -80,7 +84,7 @@ SubjectsPage::SubjectsPage(MainWindowModel& main) : m_main(main)
 
     auto& year = main.get<NumberField>(u"nl_1");
     year.setRange(kFirstYear, kLastYear);
-    year.onChange([&main] { main.setBookPagesEnabled(false); });
+    year.onChange([this] { m_setBookPagesEnabled(false); });
 
     main.add<Button>(u"bt_loko"_s, u"Loko-vožnje"_s);
 
@@ -122,7 +126,7 @@ void SubjectsPage::load()
         GridTable& t = table();
         t.ResetRows(1);
         if (QFileInfo::exists(tableFile())) {
-            loadSavedTableFile(t, tableFile(), !m_main.readOnly());
+            loadSavedTableFile(t, tableFile(), !m_readOnly);
             // A file written with fewer columns still gets every field.
             if (t.colCount() < kColumns)
                 t.setColCount(kColumns);
@@ -166,7 +170,7 @@ GridTable& SubjectsPage::table()
 }
 QString SubjectsPage::tableFile() const
 {
-    return m_main.folders().dataFolder() + kTableFile;
+    return m_folders.dataFolder() + kTableFile;
 }
 bool SubjectsPage::isEmpty() const
 {
@@ -219,7 +223,7 @@ void SubjectsPage::subjectChosen()
         m_main.setCaption(u"Rovar irorov <"_s + t.cell(1, row) + u'>');
     }
     // Another subject means another book: it must be opened again.
-    m_main.setBookPagesEnabled(false);
+    m_setBookPagesEnabled(false);
 }
 
 void SubjectsPage::setFields(const QStringList& texts)
@@ -297,7 +301,7 @@ QStringList SubjectsPage::subjectFiles(const QString& number) const
     if (number.isEmpty())
         return files;
     const QString prefix = number + u'_';
-    for (const QString& folder : {m_main.folders().dataFolder(), m_main.folders().lokoFolder()}) {
+    for (const QString& folder : {m_folders.dataFolder(), m_folders.lokoFolder()}) {
         const QDir dir(folder);
         for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name))
             if (name.startsWith(prefix, Qt::CaseSensitive))

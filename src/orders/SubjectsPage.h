@@ -3,11 +3,14 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace selvana {
 
 class ChoiceList;
 class GridTable;
-class MainWindowModel;
+class Folders;
+class Form;
 
 // The "Subjekti" page: the subjects table, choosing, adding, saving and deleting subjects,
 // the year field's rule and filling from the Dravik subject base.
@@ -15,7 +18,9 @@ class SubjectsPage {
 public:
     static constexpr int kColumns = 9;
 
-    explicit SubjectsPage(MainWindowModel& main);
+    // setBookPagesEnabled: the book's pages are usable or not (a subject was chosen or deleted).
+    SubjectsPage(Form& form, const Folders& folders, bool readOnly,
+                 std::function<void(bool)> setBookPagesEnabled);
 
     // Start-up: subjects.txt into sg_subjekti and the choice list, the first subject current.
     void load();
@@ -46,7 +51,10 @@ private:
     QStringList subjectFiles(const QString& number) const;
     ChoiceList& subjectList() const;
 
-    MainWindowModel& m_main;
+    Form& m_main;
+    const Folders& m_folders;
+    bool m_readOnly;
+    std::function<void(bool)> m_setBookPagesEnabled;
 };
 
 } // namespace selvana

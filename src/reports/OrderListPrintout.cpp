@@ -1,7 +1,7 @@
 #include "reports/OrderListPrintout.h"
 
+#include "base/TextForms.h"
 #include "forms/Form.h"
-#include "forms/TextForms.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,7 +1,7 @@
 #include "reports/PrintoutParts.h"
 
+#include "base/TextForms.h"
 #include "forms/Form.h"
-#include "forms/TextForms.h"
 #include "storage/GridTable.h"
 
 using namespace Qt::StringLiterals;

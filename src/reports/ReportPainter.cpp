@@ -1,6 +1,6 @@
 #include "reports/ReportPainter.h"
 
-#include "forms/AppError.h"
+#include "base/AppError.h"
 #include "reports/TextMeasurer.h"
 #include "storage/SafeSave.h"
 

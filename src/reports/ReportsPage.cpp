@@ -1,9 +1,10 @@
 #include "reports/ReportsPage.h"
 
-#include "app/MainWindowModel.h"
+#include "base/AppError.h"
+#include "base/StorableText.h"
 #include "expenses/SheetSums.h"
-#include "forms/AppError.h"
-#include "forms/StorableText.h"
+#include "forms/Clock.h"
+#include "forms/Form.h"
 #include "reports/ReportEngine.h"
 #include "reports/TravelOrderPrintout.h"
 #include "storage/GridTable.h"
@@ -54,8 +55,8 @@ bool byMonth(OrderListPrintout::Kind kind)
 
 } // namespace
 
-ReportsPage::ReportsPage(MainWindowModel& main)
-    : m_main(main), m_travelOrder(std::make_unique<TravelOrderPrintout>()),
+ReportsPage::ReportsPage(Form& main, Clock& clock)
+    : m_main(main), m_clock(clock), m_travelOrder(std::make_unique<TravelOrderPrintout>()),
       m_orderList(std::make_unique<OrderListPrintout>())
 {
     declare();
@@ -205,7 +206,7 @@ QList<LaidOutPage> ReportsPage::orderListPages()
         throw AppError(problem);
     if (m_main.get<GridControl>(kTable).table().cell(0, 1).isEmpty())
         throw AppError(u"Nije kreirana tablica s podacima za izvještaj (gumb \"Napravi\")."_s);
-    return engine().layout(m_orderList->produce(m_main, kind(), m_main.clock().today()));
+    return engine().layout(m_orderList->produce(m_main, kind(), m_clock.today()));
 }
 
 QString ReportsPage::orderListTitle() const

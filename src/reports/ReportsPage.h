@@ -10,14 +10,15 @@
 
 namespace selvana {
 
-class MainWindowModel;
+class Clock;
+class Form;
 class ReportEngine;
 class TravelOrderPrintout;
 
 // The "Izvještaji" page: lists of the book's orders, and the printing of the shown order.
 class ReportsPage {
 public:
-    explicit ReportsPage(MainWindowModel& main);
+    ReportsPage(Form& form, Clock& clock);
     ~ReportsPage();
 
     // Start-up: the report kinds, the first one chosen.
@@ -49,7 +50,8 @@ private:
     void computeTotals();
     ReportEngine& engine();
 
-    MainWindowModel& m_main;
+    Form& m_main;
+    Clock& m_clock;
     std::unique_ptr<ReportEngine> m_engine; // made at the first printout: it measures with real fonts
     std::unique_ptr<TravelOrderPrintout> m_travelOrder;
     std::unique_ptr<OrderListPrintout> m_orderList;

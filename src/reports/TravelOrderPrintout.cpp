@@ -1,8 +1,8 @@
 #include "reports/TravelOrderPrintout.h"
 
+#include "base/TextForms.h"
 #include "expenses/ExpenseKind.h"
 #include "forms/Form.h"
-#include "forms/TextForms.h"
 #include "storage/GridTable.h"
 
 using namespace Qt::StringLiterals;

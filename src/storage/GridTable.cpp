@@ -1,6 +1,6 @@
 #include "storage/GridTable.h"
 
-#include "forms/TextForms.h"
+#include "base/TextForms.h"
 #include "storage/TableFile.h"
 
 #include <algorithm>

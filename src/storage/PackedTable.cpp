@@ -1,7 +1,7 @@
 #include "storage/PackedTable.h"
 
-#include "forms/AppError.h"
-#include "forms/TextForms.h"
+#include "base/AppError.h"
+#include "base/TextForms.h"
 #include "storage/GridTable.h"
 #include "storage/SplitText.h"
 
@@ -40,8 +40,9 @@ QString PackTable(const GridTable& table)
         return {};
     // Never write what UnpackTable would refuse to read back.
     if (!GridTable::fitsStoredLimits(table.colCount(), table.rowCount()))
-        throw AppError(u"Tablica troškova je prevelika za spremanje (%1 stupaca, %2 redaka)."_s.arg(table.colCount())
-                           .arg(table.rowCount()));
+        throw AppError(
+            u"Tablica troškova je prevelika za spremanje (%1 stupaca, %2 redaka)."_s.arg(table.colCount())
+                .arg(table.rowCount()));
     QString packed = QString::number(table.colCount()) + u'/' + QString::number(table.rowCount()) + kRowEnd;
     for (int r = 1; r < table.rowCount(); ++r) {
         for (int c = 0; c < table.colCount(); ++c) {

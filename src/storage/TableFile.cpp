@@ -1,14 +1,13 @@
 #include "storage/TableFile.h"
 
-#include "forms/AppError.h"
+#include "base/AppError.h"
+#include "base/Windows1250.h"
 #include "storage/GridTable.h"
 #include "storage/SafeSave.h"
 #include "storage/TableFileSet.h"
-#include "storage/Windows1250.h"
 
 #include <QFile>
 #include <QFileInfo>
-
 
 using namespace Qt::StringLiterals;
 
@@ -299,8 +298,9 @@ void loadSavedTableFile(GridTable& table, const QString& path, bool setAside)
         for (int n = 2; QFileInfo::exists(aside) || QFileInfo(aside).isSymLink(); ++n)
             aside = path + u".ostecen"_s + QString::number(n);
         if (!QFile::rename(path, aside))
-            throw AppError(error.text() + u"\nDatoteka se ne može premjestiti na stranu; ne mijenjajte podatke "_s
-                                          u"dok je ne popravite ili uklonite."_s);
+            throw AppError(error.text() +
+                           u"\nDatoteka se ne može premjestiti na stranu; ne mijenjajte podatke "_s
+                           u"dok je ne popravite ili uklonite."_s);
         throw AppError(error.text() + u"\nOštećena datoteka sačuvana je kao "_s + aside +
                        u"; program nastavlja bez njezinih podataka."_s);
     }

@@ -1,6 +1,6 @@
 #include "storage/TableFileSet.h"
 
-#include "forms/AppError.h"
+#include "base/AppError.h"
 #include "storage/SafeSave.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
 #include "TempDataFolder.h"
 #include "app/Application.h"
-#include "app/Folders.h"
-#include "app/IniFile.h"
 #include "app/InstanceLock.h"
+#include "storage/Folders.h"
+#include "storage/IniFile.h"
 
 #include <QDir>
 #include <QFile>

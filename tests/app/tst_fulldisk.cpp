@@ -2,12 +2,12 @@
 // (RLIMIT_FSIZE, with SIGXFSZ ignored) makes the system refuse the bytes past it, as a full
 // disk does. The old file must survive whole and the failure must be reported.
 #include "OpenBook.h"
-#include "app/IniFile.h"
-#include "app/MainWindowModel.h"
-#include "forms/AppError.h"
+#include "base/AppError.h"
+#include "mainwindow/MainWindowModel.h"
 #include "reports/ReportPainter.h"
 #include "reports/ReportsPage.h"
 #include "storage/GridTable.h"
+#include "storage/IniFile.h"
 #include "storage/TableFile.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "OpenBook.h"
 #include "TempDataFolder.h"
 #include "app/Application.h"
-#include "app/LookupListsPage.h"
+#include "lists/LookupListsPage.h"
 #include "storage/GridTable.h"
 
 #include <QDir>
@@ -405,7 +405,8 @@ void LookupListsTest::damagedTableIsSetAside_data()
     QTest::addColumn<QString>("error");
 
     const QByteArray negative = "-3,-5\r\n0,0,Ana\r\n0,1,Ivo\r\n0,2,Eva\r\n";
-    QTest::newRow("travellers") << u"putnici.txt"_s << negative << u"File contains no data or corrupt file "_s;
+    QTest::newRow("travellers") << u"putnici.txt"_s << negative
+                                << u"File contains no data or corrupt file "_s;
     QTest::newRow("subjects") << u"subjekti.txt"_s << negative << u"File contains no data or corrupt file "_s;
     QTest::newRow("travellers, a FIFO") << u"putnici.txt"_s << QByteArray() << u"Cannot open file "_s;
 }

@@ -1,8 +1,8 @@
 #include "ExpenseBook.h"
+#include "base/AppError.h"
 #include "expenses/AmountInWords.h"
 #include "expenses/ExpenseSheets.h"
 #include "expenses/SheetSums.h"
-#include "forms/AppError.h"
 #include "storage/PackedTable.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "TestDoubles.h"
-#include "forms/AppError.h"
+#include "base/AppError.h"
+#include "base/StorableText.h"
 #include "forms/Form.h"
-#include "forms/StorableText.h"
 #include "tst_forms.h"
 
 #include <QTest>

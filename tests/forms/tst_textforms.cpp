@@ -1,5 +1,5 @@
-#include "forms/AppError.h"
-#include "forms/TextForms.h"
+#include "base/AppError.h"
+#include "base/TextForms.h"
 #include "tst_forms.h"
 
 #include <QTest>

@@ -1,5 +1,5 @@
 #include "OpenBook.h"
-#include "app/MainWindowModel.h"
+#include "mainwindow/MainWindowModel.h"
 #include "orders/OrderBook.h"
 
 #include <QDir>

@@ -1,10 +1,10 @@
 #include "PrintFixture.h"
-#include "forms/TextForms.h"
-#include "reports/PrintCommand.h"
+#include "TimeLimit.h"
+#include "app/PrintCommand.h"
+#include "base/TextForms.h"
 #include "reports/ReportPainter.h"
 #include "reports/TextMeasurer.h"
 #include "storage/GridTable.h"
-#include "TimeLimit.h"
 
 #include <QElapsedTimer>
 #include <QFile>

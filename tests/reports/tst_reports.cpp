@@ -1,8 +1,8 @@
-#include "forms/AppError.h"
+#include "TimeLimit.h"
+#include "base/AppError.h"
 #include "reports/ReportDataSource.h"
 #include "reports/ReportEngine.h"
 #include "reports/ReportPainter.h"
-#include "TimeLimit.h"
 
 #include <QDir>
 #include <QElapsedTimer>

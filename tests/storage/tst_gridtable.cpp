@@ -1,6 +1,6 @@
 #include "TableDump.h"
 
-#include "forms/AppError.h"
+#include "base/AppError.h"
 #include "storage/GridTable.h"
 #include "storage/PackedTable.h"
 

@@ -1,10 +1,10 @@
 #include "FailingDevice.h"
 #include "TableDump.h"
 
-#include "forms/AppError.h"
+#include "base/AppError.h"
+#include "base/Windows1250.h"
 #include "storage/GridTable.h"
 #include "storage/TableFile.h"
-#include "storage/Windows1250.h"
 
 #include <QDir>
 #include <QFile>

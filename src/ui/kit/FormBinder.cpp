@@ -1,7 +1,7 @@
 #include "ui/kit/FormBinder.h"
 
+#include "base/TextForms.h"
 #include "forms/Form.h"
-#include "forms/TextForms.h"
 #include "ui/kit/GridModel.h"
 #include "ui/kit/NumberEdit.h"
 

@@ -1,6 +1,6 @@
 #include "ui/kit/ReportPreview.h"
 
-#include "forms/AppError.h"
+#include "base/AppError.h"
 #include "reports/ReportPainter.h"
 
 #include <QAction>

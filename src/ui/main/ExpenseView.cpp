@@ -1,6 +1,6 @@
-#include "app/MainWindowModel.h"
 #include "expenses/EntryRules.h"
 #include "expenses/ExpenseKind.h"
+#include "mainwindow/MainWindowModel.h"
 #include "ui/kit/PageBuilder.h"
 #include "ui/main/PageViews.h"
 

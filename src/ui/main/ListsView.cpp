@@ -1,5 +1,5 @@
-#include "app/LookupListsPage.h"
-#include "app/MainWindowModel.h"
+#include "lists/LookupListsPage.h"
+#include "mainwindow/MainWindowModel.h"
 #include "ui/kit/PageBuilder.h"
 #include "ui/main/PageViews.h"
 

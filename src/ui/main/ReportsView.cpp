@@ -1,4 +1,4 @@
-#include "app/MainWindowModel.h"
+#include "mainwindow/MainWindowModel.h"
 #include "ui/kit/PageBuilder.h"
 #include "ui/main/PageViews.h"
 

@@ -1,7 +1,8 @@
-#include "app/LookupListsPage.h"
+#include "lists/LookupListsPage.h"
 
-#include "app/MainWindowModel.h"
-#include "forms/StorableText.h"
+#include "base/StorableText.h"
+#include "forms/Form.h"
+#include "storage/Folders.h"
 
 #include <QFile>
 
@@ -214,7 +215,8 @@ void validateSingleLine(const QString& text)
 
 } // namespace
 
-LookupListsPage::LookupListsPage(MainWindowModel& main) : m_main(main)
+LookupListsPage::LookupListsPage(Form& main, const Folders& folders, bool readOnly)
+    : m_main(main), m_folders(folders), m_readOnly(readOnly)
 {
     m_lists.reserve(ListCount);
     for (int i = 0; i < ListCount; ++i)
@@ -234,8 +236,7 @@ void LookupListsPage::declareList(List list)
 {
     const ListDef& d = def(list);
     auto& grid = m_main.add<GridControl>(str(d.table), d.columnCount(), 1);
-    m_lists.emplace_back(grid.table(), m_main.folders().dataFolder() + str(d.file), d.columnCount(),
-                         d.fixedColumns);
+    m_lists.emplace_back(grid.table(), m_folders.dataFolder() + str(d.file), d.columnCount(), d.fixedColumns);
     // A row picked in the table is the record the fields show, so "Spremi" writes that one.
     grid.onSelectCell([this, list](int, int row) { showRecord(list, row); });
 
@@ -370,7 +371,7 @@ void LookupListsPage::load()
         const List list = List(i);
         // One unreadable file must not keep the other lists from loading.
         m_main.guard([&] {
-            if (m_lists[i].load(!m_main.readOnly()) && def(list).fixedOnLoad)
+            if (m_lists[i].load(!m_readOnly) && def(list).fixedOnLoad)
                 m_lists[i].fitColumns();
         });
         refillChoiceLists(list);
@@ -381,7 +382,7 @@ void LookupListsPage::load()
 void LookupListsPage::loadCountriesWorkbook()
 {
     GridTable& table = m_main.table(u"sg_zemlje_xls");
-    const QString path = m_main.folders().tablesFolder() + kCountriesWorkbook;
+    const QString path = m_folders.tablesFolder() + kCountriesWorkbook;
     m_main.guard([&] {
         table.ResetRows(1);
         if (QFile::exists(path))

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/Environment.h"
-#include "app/Folders.h"
-#include "app/SettingsPage.h"
+#include "forms/Clock.h"
 #include "forms/Form.h"
+#include "mainwindow/SettingsPage.h"
+#include "storage/Folders.h"
 
 #include <memory>
 
@@ -38,7 +38,8 @@ public:
         PageCount
     };
 
-    MainWindowModel(const Environment& env, const Folders& folders);
+    // readOnly: a reader beside a running program (printing) writes nothing.
+    MainWindowModel(Dialogs& dialogs, Clock& clock, const Folders& folders, bool readOnly = false);
     ~MainWindowModel() override;
 
     // The start-up sequence; false when the program is to end at once.
@@ -56,8 +57,8 @@ public:
     ReportsPage& reports() { return *m_reports; }
     const Folders& folders() const { return m_folders; }
     QString settingsPlace() const { return text(u"ed_ps_mjesto"); }
-    Clock& clock() const { return *m_env.clock; }
-    bool readOnly() const { return m_env.readOnly; }
+    Clock& clock() const { return m_clock; }
+    bool readOnly() const { return m_readOnly; }
 
 private:
     void declareShell();
@@ -75,8 +76,9 @@ private:
     void appendVersionText();
     bool checkNewVersion(); // true: the user chose to upgrade, the program ends
 
-    Environment m_env;
+    Clock& m_clock;
     Folders m_folders;
+    bool m_readOnly;
     std::unique_ptr<SettingsPage> m_settings;
     std::unique_ptr<SubjectsPage> m_subjects;
     std::unique_ptr<LookupListsPage> m_lookups;

@@ -1,7 +1,7 @@
-#include "forms/StorableText.h"
+#include "base/StorableText.h"
 
-#include "forms/AppError.h"
-#include "storage/Windows1250.h"
+#include "base/AppError.h"
+#include "base/Windows1250.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,6 +1,6 @@
-#include "forms/TextForms.h"
+#include "base/TextForms.h"
 
-#include "forms/AppError.h"
+#include "base/AppError.h"
 
 #include <QByteArray>
 #include <QLocale>

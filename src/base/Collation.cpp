@@ -1,4 +1,4 @@
-#include "forms/Collation.h"
+#include "base/Collation.h"
 
 #include <QCollator>
 #include <QLocale>

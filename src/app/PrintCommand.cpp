@@ -1,7 +1,7 @@
-#include "reports/PrintCommand.h"
+#include "app/PrintCommand.h"
 
 #include "app/Application.h"
-#include "forms/AppError.h"
+#include "base/AppError.h"
 #include "orders/OrderBook.h"
 #include "orders/OrderPage.h"
 #include "orders/SubjectsPage.h"

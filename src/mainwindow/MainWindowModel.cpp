@@ -1,8 +1,8 @@
-#include "app/MainWindowModel.h"
+#include "mainwindow/MainWindowModel.h"
 
-#include "app/LookupListsPage.h"
 #include "expenses/ExpensePages.h"
 #include "expenses/ExpenseSheets.h"
+#include "lists/LookupListsPage.h"
 #include "orders/OrderBook.h"
 #include "orders/OrderPage.h"
 #include "orders/SubjectsPage.h"
@@ -57,8 +57,8 @@ QString pageButtonName(int index)
 
 } // namespace
 
-MainWindowModel::MainWindowModel(const Environment& env, const Folders& folders)
-    : Form(u"Tfr_selvana"_s, *env.dialogs), m_env(env), m_folders(folders)
+MainWindowModel::MainWindowModel(Dialogs& dialogs, Clock& clock, const Folders& folders, bool readOnly)
+    : Form(u"Tfr_selvana"_s, dialogs), m_clock(clock), m_folders(folders), m_readOnly(readOnly)
 {
     setCaption(u"Selvana"_s);
     setStatus(0, u"Info"_s);
@@ -71,14 +71,19 @@ MainWindowModel::MainWindowModel(const Environment& env, const Folders& folders)
     year.setGrouping(false);
     year.setCaption(u"Godina"_s);
 
-    m_subjects = std::make_unique<SubjectsPage>(*this);
-    m_lookups = std::make_unique<LookupListsPage>(*this);
+    // Each page is given what it uses; the order of construction is that of their dependencies.
+    const auto setBookPagesEnabled = [this](bool enabled) { this->setBookPagesEnabled(enabled); };
+    m_subjects = std::make_unique<SubjectsPage>(*this, m_folders, m_readOnly, setBookPagesEnabled);
+    m_lookups = std::make_unique<LookupListsPage>(*this, m_folders, m_readOnly);
     m_sheets = std::make_unique<ExpenseSheets>(*this);
-    m_orderPage = std::make_unique<OrderPage>(*this, *m_sheets);
-    m_orderBook = std::make_unique<OrderBook>(*this, *m_orderPage);
-    m_orderBook->setReadOnly(m_env.readOnly);
-    m_expenses = std::make_unique<ExpensePages>(*this, *m_sheets);
-    m_reports = std::make_unique<ReportsPage>(*this);
+    m_orderPage = std::make_unique<OrderPage>(*this, *m_sheets, *m_lookups, m_clock);
+    m_orderBook =
+        std::make_unique<OrderBook>(*this, *m_orderPage, *m_subjects, m_folders, setBookPagesEnabled);
+    m_orderBook->setReadOnly(m_readOnly);
+    m_expenses = std::make_unique<ExpensePages>(
+        *this, *m_sheets, *m_lookups, [this] { m_orderBook->SaveOrder(); },
+        [this] { bg_jahaciChange(PerDiems); });
+    m_reports = std::make_unique<ReportsPage>(*this, m_clock);
 }
 
 MainWindowModel::~MainWindowModel() = default;

@@ -1,4 +1,4 @@
-#include "app/Folders.h"
+#include "storage/Folders.h"
 
 #include <QDir>
 #include <QStandardPaths>
@@ -19,9 +19,8 @@ QString withSlash(const QString& folder)
 
 } // namespace
 
-Folders::Folders(const Environment& env)
-    : m_root(withSlash(env.dataRoot)), m_archive(withSlash(env.archiveFolder)),
-      m_tables(withSlash(env.tablesFolder))
+Folders::Folders(const QString& dataRoot, const QString& archiveFolder, const QString& tablesFolder)
+    : m_root(withSlash(dataRoot)), m_archive(withSlash(archiveFolder)), m_tables(withSlash(tablesFolder))
 {}
 
 void Folders::createMissing() const

@@ -10,7 +10,8 @@
 
 namespace selvana {
 
-class MainWindowModel;
+class Folders;
+class Form;
 
 // The nine lookup lists: their tables and files, the "Tablice" page with its entry fields
 // and buttons, the choice lists they feed, and the automatic add from typed values.
@@ -19,7 +20,7 @@ public:
     // The lists, in the order of their keys.
     enum List { Putnici, Zvanje, Zanimanja, Mjesta, Prijevoz, Valute, Vrste, Rute, Zemlje, ListCount };
 
-    explicit LookupListsPage(MainWindowModel& main);
+    LookupListsPage(Form& form, const Folders& folders, bool readOnly);
 
     // Start-up: every list whose file exists, then the countries list beside the executable.
     void load();
@@ -67,7 +68,9 @@ private:
     void clearEntryFields(List list);
     QString key(List list) const;
 
-    MainWindowModel& m_main;
+    Form& m_main;
+    const Folders& m_folders;
+    bool m_readOnly;
     std::vector<LookupList> m_lists;
 };
 

@@ -1,7 +1,7 @@
-#include "app/SettingsPage.h"
+#include "mainwindow/SettingsPage.h"
 
-#include "app/IniFile.h"
-#include "forms/StorableText.h"
+#include "base/StorableText.h"
+#include "storage/IniFile.h"
 
 using namespace Qt::StringLiterals;
 

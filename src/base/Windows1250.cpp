@@ -1,4 +1,4 @@
-#include "storage/Windows1250.h"
+#include "base/Windows1250.h"
 
 #include <array>
 #include <cstdint>

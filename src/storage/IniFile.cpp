@@ -1,4 +1,4 @@
-#include "app/IniFile.h"
+#include "storage/IniFile.h"
 
 #include "storage/SafeSave.h"
 

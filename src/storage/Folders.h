@@ -1,7 +1,5 @@
 #pragma once
 
-#include "app/Environment.h"
-
 #include <QString>
 
 namespace selvana {
@@ -9,7 +7,7 @@ namespace selvana {
 // The folder texts of a run; each ends with "/" so a file name is simply appended.
 class Folders {
 public:
-    explicit Folders(const Environment& env);
+    Folders(const QString& dataRoot, const QString& archiveFolder, const QString& tablesFolder);
 
     QString dataRoot() const { return m_root; }
     QString dataFolder() const { return m_root + QStringLiteral("KVA_PUT/"); }
