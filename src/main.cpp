@@ -111,7 +111,7 @@ int main(int argc, char** argv)
     Application app(env);
     MainWindow window(app);
     dialogs.setParentWidget(&window);
-    if (!app.start())
+    if (!app.start() || !app.runStartupChores())
         return 0;
     window.show();
     return QApplication::exec();

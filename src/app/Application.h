@@ -15,8 +15,10 @@ public:
     explicit Application(Environment env);
     ~Application();
 
-    // The start-up sequence; false when the program is to end at once.
+    // Loading: the start-up sequence without its interactive chores; true when it went through.
     bool start();
+    // The interactive chores of the real window; false when the program is to end at once.
+    bool runStartupChores();
     // Closing the main window (writes the daily archive).
     void close();
 
@@ -29,6 +31,7 @@ private:
     void writeDailyArchive();
 
     Environment m_env;
+    NoWindows m_noWindows;
     Folders m_folders;
     DeploymentSettings m_deployment;
     std::unique_ptr<MainWindowModel> m_main;

@@ -2,6 +2,7 @@
 
 #include "forms/Clock.h"
 #include "forms/Dialogs.h"
+#include "forms/Windows.h"
 
 #include <QString>
 
@@ -16,6 +17,7 @@ struct Environment {
     Dialogs* dialogs;       // never null
     Clock* clock;           // never null
     bool readOnly = false;  // a reader beside a running program (printing): writes nothing
+    Windows* windows = nullptr; // the view's; none: requests to open other windows are ignored
 };
 
 } // namespace selvana

@@ -2,6 +2,7 @@
 
 #include "base/StorableText.h"
 #include "forms/Form.h"
+#include "forms/Windows.h"
 #include "storage/Folders.h"
 
 #include <QFile>
@@ -215,8 +216,8 @@ void validateSingleLine(const QString& text)
 
 } // namespace
 
-LookupListsPage::LookupListsPage(Form& main, const Folders& folders, bool readOnly)
-    : m_main(main), m_folders(folders), m_readOnly(readOnly)
+LookupListsPage::LookupListsPage(Form& main, const Folders& folders, bool readOnly, Windows& windows)
+    : m_main(main), m_folders(folders), m_readOnly(readOnly), m_windows(windows)
 {
     m_lists.reserve(ListCount);
     for (int i = 0; i < ListCount; ++i)
@@ -423,7 +424,10 @@ void LookupListsPage::showPanel(List shown)
     }
 }
 
-void LookupListsPage::openDistancesWindow(int) {}
+void LookupListsPage::openDistancesWindow(int page)
+{
+    m_windows.open(Windows::Window::Udaljenosti, page);
+}
 
 void LookupListsPage::refillChoiceLists(List list)
 {

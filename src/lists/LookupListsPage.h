@@ -12,6 +12,7 @@ namespace selvana {
 
 class Folders;
 class Form;
+class Windows;
 
 // The nine lookup lists: their tables and files, the "Tablice" page with its entry fields
 // and buttons, the choice lists they feed, and the automatic add from typed values.
@@ -20,7 +21,7 @@ public:
     // The lists, in the order of their keys.
     enum List { Putnici, Zvanje, Zanimanja, Mjesta, Prijevoz, Valute, Vrste, Rute, Zemlje, ListCount };
 
-    LookupListsPage(Form& form, const Folders& folders, bool readOnly);
+    LookupListsPage(Form& form, const Folders& folders, bool readOnly, Windows& windows);
 
     // Start-up: every list whose file exists, then the countries list beside the executable.
     void load();
@@ -71,6 +72,7 @@ private:
     Form& m_main;
     const Folders& m_folders;
     bool m_readOnly;
+    Windows& m_windows;
     std::vector<LookupList> m_lists;
 };
 

@@ -57,7 +57,8 @@ QString pageButtonName(int index)
 
 } // namespace
 
-MainWindowModel::MainWindowModel(Dialogs& dialogs, Clock& clock, const Folders& folders, bool readOnly)
+MainWindowModel::MainWindowModel(Dialogs& dialogs, Clock& clock, Windows& windows, const Folders& folders,
+                                 bool readOnly)
     : Form(u"Tfr_selvana"_s, dialogs), m_clock(clock), m_folders(folders), m_readOnly(readOnly)
 {
     setCaption(u"Selvana"_s);
@@ -73,8 +74,8 @@ MainWindowModel::MainWindowModel(Dialogs& dialogs, Clock& clock, const Folders& 
 
     // Each page is given what it uses; the order of construction is that of their dependencies.
     const auto setBookPagesEnabled = [this](bool enabled) { this->setBookPagesEnabled(enabled); };
-    m_subjects = std::make_unique<SubjectsPage>(*this, m_folders, m_readOnly, setBookPagesEnabled);
-    m_lookups = std::make_unique<LookupListsPage>(*this, m_folders, m_readOnly);
+    m_subjects = std::make_unique<SubjectsPage>(*this, m_folders, m_readOnly, windows, setBookPagesEnabled);
+    m_lookups = std::make_unique<LookupListsPage>(*this, m_folders, m_readOnly, windows);
     m_sheets = std::make_unique<ExpenseSheets>(*this);
     m_orderPage = std::make_unique<OrderPage>(*this, *m_sheets, *m_lookups, m_clock);
     m_orderBook =
@@ -142,7 +143,7 @@ void MainWindowModel::bg_jahaciChange(int index)
     m_pages->scrollToTop();
 }
 
-bool MainWindowModel::start()
+void MainWindowModel::load()
 {
     // 1-3: status, page buttons, panel sizes
     setStatus(1, u"Odaberite subjekta / Odaberite godinu / Otvorite knjigu naloga"_s);
@@ -167,11 +168,16 @@ bool MainWindowModel::start()
     // 11-12
     showSubjectFieldsWhenEmpty();
     hideLookupPanels();
-    // 13
-    askExchangeRateUpdate();
     // 14
     m_settings->showSubPage(0);
     loadDravikBase();
+}
+
+bool MainWindowModel::runStartupChores()
+{
+    // 13
+    askExchangeRateUpdate();
+    // 14
     appendVersionText();
     // 15
     return !checkNewVersion();
@@ -207,6 +213,65 @@ void MainWindowModel::appendVersionText() {}
 bool MainWindowModel::checkNewVersion()
 {
     return false;
+}
+
+// --- the other windows' view of this one ---
+
+QString MainWindowModel::subjectNumber() const
+{
+    return m_subjects->currentNumber();
+}
+
+QString MainWindowModel::subjectName() const
+{
+    return m_subjects->currentName();
+}
+
+QStringList MainWindowModel::subjectRecord() const
+{
+    const GridTable& t = get<GridControl>(u"sg_subjekti").table();
+    return m_subjects->isEmpty() ? QStringList() : t.rowTexts(t.currentRow());
+}
+
+int MainWindowModel::year() const
+{
+    return int(get<NumberField>(u"nl_1").value());
+}
+
+bool MainWindowModel::isBookOpen() const
+{
+    return m_orderBook->isOpen();
+}
+
+QString MainWindowModel::orderNumber() const
+{
+    return isBookOpen() ? text(u"nl_0") : QString();
+}
+
+QString MainWindowModel::traveller() const
+{
+    return text(u"nl_4");
+}
+
+QString MainWindowModel::destination() const
+{
+    return text(u"nl_8");
+}
+
+void MainWindowModel::setEntryField(Expense kind, int field, const QString& text)
+{
+    Control& c = control(expenseKind(kind).fieldName(field));
+    if (auto* number = qobject_cast<NumberField*>(&c))
+        number->setText(text);
+    else
+        get<TextField>(c.objectName()).type(text);
+}
+
+void MainWindowModel::addPerDiemLine(const QStringList& fields)
+{
+    for (int n = 1; n <= fields.size(); ++n)
+        setEntryField(Expense::Dnevnice, n, fields.at(n - 1));
+    m_expenses->AddSheetRecord(Expense::Dnevnice);
 }
 
 } // namespace selvana

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "distances/DistancesHost.h"
 #include "forms/Clock.h"
 #include "forms/Form.h"
+#include "forms/Windows.h"
+#include "loko/LokoHost.h"
 #include "mainwindow/SettingsPage.h"
 #include "storage/Folders.h"
 
@@ -19,7 +22,7 @@ class SubjectsPage;
 
 // Tfr_selvana: the main window's model: page buttons, pages, totals panel, status bar,
 // the settings page, and the start-up sequence.
-class MainWindowModel : public Form {
+class MainWindowModel : public Form, public DistancesHost, public LokoHost {
     Q_OBJECT
 public:
     // Page indices of pc_selvana, in the order of the page buttons.
@@ -39,11 +42,15 @@ public:
     };
 
     // readOnly: a reader beside a running program (printing) writes nothing.
-    MainWindowModel(Dialogs& dialogs, Clock& clock, const Folders& folders, bool readOnly = false);
+    MainWindowModel(Dialogs& dialogs, Clock& clock, Windows& windows, const Folders& folders, bool readOnly = false);
     ~MainWindowModel() override;
 
-    // The start-up sequence; false when the program is to end at once.
-    bool start();
+    // Start-up in two halves. Loading asks the user nothing (it creates missing folders);
+    // the window, the command line and the tests use it.
+    void load();
+    // The chores only the real window runs (the exchange-rate question, the update notice);
+    // false when the program is to end at once.
+    bool runStartupChores();
     // The order book is open: every page button but the developer's is usable.
     void setBookPagesEnabled(bool enabled);
     void bg_jahaciChange(int index);
@@ -59,6 +66,18 @@ public:
     QString settingsPlace() const { return text(u"ed_ps_mjesto"); }
     Clock& clock() const { return m_clock; }
     bool readOnly() const { return m_readOnly; }
+
+    // What the other two windows read and write (DistancesHost, LokoHost).
+    QString subjectNumber() const override;
+    QString subjectName() const override;
+    QStringList subjectRecord() const override;
+    int year() const override;
+    bool isBookOpen() const override;
+    QString orderNumber() const override;
+    QString traveller() const override;
+    QString destination() const override;
+    void setEntryField(Expense kind, int field, const QString& text) override;
+    void addPerDiemLine(const QStringList& fields) override;
 
 private:
     void declareShell();

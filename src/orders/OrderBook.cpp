@@ -5,6 +5,7 @@
 #include "forms/Form.h"
 #include "orders/BookFiles.h"
 #include "orders/OrderPage.h"
+#include "orders/OrderRecord.h"
 #include "orders/SubjectsPage.h"
 #include "storage/Folders.h"
 #include "storage/TableFile.h"
@@ -18,7 +19,7 @@ namespace selvana {
 
 namespace {
 
-constexpr int kOrderColumns = 19;
+constexpr int kOrderColumns = OrderColumn::Count;
 constexpr int kSettlementColumns = 21;
 constexpr int kLargestNumber = 10000;
 constexpr int kNumberingHeight = 92;
@@ -153,14 +154,14 @@ void OrderBook::recountLargest()
 {
     // Kept rather than recomputed: stepping through a large book must not reread every number.
     const GridTable& t = m_main.get<GridControl>(u"sg_nalozi").table();
-    m_largest = int(t.MaxInColumn(0, 0, t.rowCount() - 1));
+    m_largest = int(t.MaxInColumn(OrderColumn::Number, 0, t.rowCount() - 1));
 }
 
 bool OrderBook::hasNumber(const QString& number) const
 {
     const GridTable& t = m_main.get<GridControl>(u"sg_nalozi").table();
     for (int r = 0; r < t.rowCount(); ++r)
-        if (t.cell(0, r) == number)
+        if (t.cell(OrderColumn::Number, r) == number)
             return true;
     return false;
 }
@@ -174,7 +175,7 @@ void OrderBook::info()
 QString OrderBook::totalsCaption() const
 {
     const GridTable& t = m_main.get<GridControl>(u"sg_nalozi").table();
-    return m_subjects.currentName() + u"<putni nalog br. "_s + t.cell(0, t.currentRow()) + u"><"_s +
+    return m_subjects.currentName() + u"<putni nalog br. "_s + t.cell(OrderColumn::Number, t.currentRow()) + u"><"_s +
            m_main.text(u"nl_1") + u"><UKUPNO>"_s;
 }
 
@@ -282,8 +283,8 @@ void OrderBook::moveTo(const QString& number)
         return;
     m_page.setTripResetSuppressed(true);
     const int largest = largestNumber();
-    const int foundOrder = orders().FindInColumn(0, number);
-    const int foundSettlement = settlements().FindInColumn(0, number);
+    const int foundOrder = orders().FindInColumn(OrderColumn::Number, number);
+    const int foundSettlement = settlements().FindInColumn(OrderColumn::Number, number);
     if (foundOrder >= 0 && foundSettlement >= 0) {
         showCurrent();
         info();
@@ -320,10 +321,11 @@ void OrderBook::rebuildLists()
         numbers.reserve(t.rowCount());
         sorted.reserve(t.rowCount());
         for (int r = 0; r < t.rowCount(); ++r) {
-            const QString number = t.cell(0, r);
+            const QString number = t.cell(OrderColumn::Number, r);
             numbers.push_back({number, number});
             sorted.push_back(
-                {t.cell(4, r) + u" - "_s + t.cell(8, r) + u'-' + t.cell(7, r) + u" - br. nal. "_s + number,
+                {t.cell(OrderColumn::Traveller, r) + u" - "_s + t.cell(OrderColumn::Destination, r) + u'-' +
+                     t.cell(OrderColumn::DepartureDate, r) + u" - br. nal. "_s + number,
                  number});
         }
     }
@@ -395,7 +397,7 @@ void OrderBook::SaveOrder()
     const QString shown = m_main.text(u"nl_0");
     // Saving over another order's row would lose that order: a number that is not in the
     // book is added with "Dodaj", not saved.
-    if (orders().hasData() && orders().cell(0, orders().currentRow()) != shown)
+    if (orders().hasData() && orders().cell(OrderColumn::Number, orders().currentRow()) != shown)
         throw AppError(u"Nalog pod rednim brojem "_s + shown +
                        u" ne postoji. Novi nalog dodaje se gumbom \"Dodaj\"."_s);
     writeShownOrder();
@@ -407,13 +409,13 @@ void OrderBook::remove()
     requireOpen();
     m_main.setStatus(1, u"Brišem"_s);
     const QString shown = m_main.text(u"nl_0");
-    const auto currentNumber = [](GridTable& t) { return t.cell(0, t.currentRow()); };
+    const auto currentNumber = [](GridTable& t) { return t.cell(OrderColumn::Number, t.currentRow()); };
     // The rows to delete must be those of the order shown, not a neighbour left current
     // after a move to a number that does not exist.
     if (currentNumber(orders()) != currentNumber(settlements()) ||
         (orders().hasData() && currentNumber(orders()) != shown)) {
-        orders().FindInColumn(0, shown);
-        settlements().FindInColumn(0, shown);
+        orders().FindInColumn(OrderColumn::Number, shown);
+        settlements().FindInColumn(OrderColumn::Number, shown);
         if (currentNumber(orders()) != currentNumber(settlements()))
             throw AppError(u"Greška 1000!"_s);
         if (currentNumber(orders()) != shown)
@@ -451,11 +453,11 @@ void OrderBook::remove()
 
 void OrderBook::afterRowsChanged(const QString& number)
 {
-    orders().SortRowsNumeric(0);
-    settlements().SortRowsNumeric(0);
+    orders().SortRowsNumeric(OrderColumn::Number);
+    settlements().SortRowsNumeric(OrderColumn::Number);
     recountLargest();
-    orders().FindInColumn(0, number);
-    settlements().FindInColumn(0, number);
+    orders().FindInColumn(OrderColumn::Number, number);
+    settlements().FindInColumn(OrderColumn::Number, number);
     {
         const QScopedValueRollback showing(m_showing, true);
         m_main.get<NumberField>(u"nl_0").setValue(TextForms::parseInteger(number));
@@ -471,15 +473,15 @@ void OrderBook::renumber()
     requireOpen();
     const QString oldNumber = m_main.text(u"ce_stari");
     const QString newNumber = m_main.text(u"ce_novi");
-    const int row = orders().FindInColumn(0, oldNumber);
+    const int row = orders().FindInColumn(OrderColumn::Number, oldNumber);
     if (row < 0)
         throw AppError(u"Stari broj ne postoji."_s);
     if (newNumber.isEmpty())
         throw AppError(u"Nije upisan novi broj."_s);
     if (hasNumber(newNumber))
         throw AppError(u"Novi broj već postoji."_s);
-    orders().setCell(0, row, newNumber);
-    settlements().setCell(0, row, newNumber);
+    orders().setCell(OrderColumn::Number, row, newNumber);
+    settlements().setCell(OrderColumn::Number, row, newNumber);
     afterRowsChanged(newNumber);
 }
 
@@ -494,8 +496,8 @@ void OrderBook::insertNumber()
     const int at = orders().currentRow() + 1;
     orders().InsertRow(at);
     settlements().InsertRow(at);
-    orders().setCell(0, at, number);
-    settlements().setCell(0, at, number);
+    orders().setCell(OrderColumn::Number, at, number);
+    settlements().setCell(OrderColumn::Number, at, number);
     afterRowsChanged(number);
 }
 

@@ -28,7 +28,7 @@ constexpr RecordColumn kSettlement[] = {
     {u"rc_20", F::Shortest},
 };
 
-static_assert(std::size(kOrder) == 19);
+static_assert(std::size(kOrder) == OrderColumn::Count);
 static_assert(std::size(kSettlement) == 21);
 
 } // namespace

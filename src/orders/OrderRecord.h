@@ -21,6 +21,33 @@ struct RecordColumn {
     CellForm form;
 };
 
+// The columns of an order's row in sg_nalozi by what they hold (column i is the field "nl_" + i).
+// Column 0 of the settlement row holds the order's number too.
+namespace OrderColumn {
+enum : int {
+    Number,
+    Year,
+    Place,
+    Date,
+    Traveller,
+    Title,
+    Occupation,
+    DepartureDate,
+    Destination,
+    Tasks,
+    Days,
+    PerDiem,
+    Advance,
+    AdvanceInWords,
+    TransportOut,
+    TransportBack,
+    ReportDeadline,
+    Attachments,
+    Report,
+    Count
+};
+} // namespace OrderColumn
+
 // Column i of the order row is the field "nl_" + i.
 std::span<const RecordColumn> orderColumns();
 // The 21 columns of the settlement row.

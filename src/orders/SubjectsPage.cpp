@@ -3,6 +3,7 @@
 #include "base/AppError.h"
 #include "base/StorableText.h"
 #include "forms/Form.h"
+#include "forms/Windows.h"
 #include "storage/Folders.h"
 #include "storage/TableFile.h"
 
@@ -70,7 +71,7 @@ template <class Change> void keepTableOnError(GridTable& table, Change change)
 
 } // namespace
 
-SubjectsPage::SubjectsPage(Form& main, const Folders& folders, bool readOnly,
+SubjectsPage::SubjectsPage(Form& main, const Folders& folders, bool readOnly, Windows& windows,
                            std::function<void(bool)> setBookPagesEnabled)
     : m_main(main), m_folders(folders), m_readOnly(readOnly),
       m_setBookPagesEnabled(std::move(setBookPagesEnabled))
@@ -86,7 +87,9 @@ SubjectsPage::SubjectsPage(Form& main, const Folders& folders, bool readOnly,
     year.setRange(kFirstYear, kLastYear);
     year.onChange([this] { m_setBookPagesEnabled(false); });
 
-    main.add<Button>(u"bt_loko"_s, u"Loko-vožnje"_s);
+    main.add<Button>(u"bt_loko"_s, u"Loko-vožnje"_s).onClick([&windows] {
+        windows.open(Windows::Window::Loko, 0);
+    });
 
     main.add<Button>(u"fcShapeBtn24"_s, u"&Dodaj"_s).onClick([this] { add(); });
     auto& del = main.add<Button>(u"fcShapeBtn25"_s, u"&Obriši"_s);

@@ -11,6 +11,8 @@ class ChoiceList;
 class GridTable;
 class Folders;
 class Form;
+class Windows;
+class Windows;
 
 // The "Subjekti" page: the subjects table, choosing, adding, saving and deleting subjects,
 // the year field's rule and filling from the Dravik subject base.
@@ -19,7 +21,7 @@ public:
     static constexpr int kColumns = 9;
 
     // setBookPagesEnabled: the book's pages are usable or not (a subject was chosen or deleted).
-    SubjectsPage(Form& form, const Folders& folders, bool readOnly,
+    SubjectsPage(Form& form, const Folders& folders, bool readOnly, Windows& windows,
                  std::function<void(bool)> setBookPagesEnabled);
 
     // Start-up: subjects.txt into sg_subjekti and the choice list, the first subject current.

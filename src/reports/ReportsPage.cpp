@@ -5,6 +5,7 @@
 #include "expenses/SheetSums.h"
 #include "forms/Clock.h"
 #include "forms/Form.h"
+#include "orders/OrderRecord.h"
 #include "reports/ReportEngine.h"
 #include "reports/TravelOrderPrintout.h"
 #include "storage/GridTable.h"
@@ -171,9 +172,9 @@ void ReportsPage::fillTable()
     GridTable::Batch batch(report);
     report.ResetRows(2);
     for (int i = 0; i < orders.rowCount(); ++i) {
-        if (byPerson(k) && orders.cell(4, i) != person)
+        if (byPerson(k) && orders.cell(OrderColumn::Traveller, i) != person)
             continue;
-        if (byMonth(k) && orders.cell(7, i).mid(3, 2) != month)
+        if (byMonth(k) && orders.cell(OrderColumn::DepartureDate, i).mid(3, 2) != month)
             continue;
         if (!report.cell(0, report.rowCount() - 1).isEmpty())
             report.AppendRow();

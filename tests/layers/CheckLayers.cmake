@@ -1,6 +1,6 @@
 # Fails when a folder of src/ includes a header of a folder above it.
 # cmake -DSOURCE_DIR=<src> -P CheckLayers.cmake
-set(layers base storage forms lists expenses orders reports mainwindow app ui)
+set(layers base storage forms lists expenses orders reports distances loko mainwindow app ui)
 set(problems "")
 list(LENGTH layers count)
 foreach(layer IN LISTS layers)

@@ -21,6 +21,7 @@ public:
 
     ScriptedDialogs dialogs;
     FixedClock clock;
+    RecordingWindows windows;
 
 private:
     QTemporaryDir m_dir;

@@ -2,6 +2,7 @@
 
 #include "forms/Clock.h"
 #include "forms/Dialogs.h"
+#include "forms/Windows.h"
 #include "reports/LaidOutPage.h"
 
 #include <QList>
@@ -37,6 +38,17 @@ public:
 
 private:
     QDateTime m_now;
+};
+
+// Records every request to open a window, as "Udaljenosti 2" or "Loko 0".
+class RecordingWindows : public Windows {
+public:
+    void open(Window window, int page) override
+    {
+        requests << (window == Window::Udaljenosti ? QStringLiteral("Udaljenosti ") : QStringLiteral("Loko ")) +
+                        QString::number(page);
+    }
+    QStringList requests;
 };
 
 } // namespace selvana::test

@@ -1,0 +1,7 @@
+#include "distances/DistancesHost.h"
+
+namespace selvana {
+
+DistancesHost::~DistancesHost() = default;
+
+} // namespace selvana

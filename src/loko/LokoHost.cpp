@@ -1,0 +1,7 @@
+#include "loko/LokoHost.h"
+
+namespace selvana {
+
+LokoHost::~LokoHost() = default;
+
+} // namespace selvana
