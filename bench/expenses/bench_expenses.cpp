@@ -25,7 +25,7 @@ using bench::medianMs;
 namespace {
 
 // A sheet of records whose every column holds a value of its format.
-QString fullSheet(const ExpenseKind& kind, int records)
+QString fullSheet(const ExpenseKindSpec& kind, int records)
 {
     GridTable sheet(kind.columnCount(), records + 1, 1, 1);
     for (int r = 1; r <= records; ++r)
@@ -55,7 +55,7 @@ int main(int argc, char** argv)
     {
         GridTable settlements;
         settlements.LoadFromTableFile(obracun);
-        for (const ExpenseKind& kind : expenseKinds())
+        for (const ExpenseKindSpec& kind : expenseKindSpecs())
             settlements.setCell(kind.settlementColumn, fullOrder - 1, fullSheet(kind, kRecords));
         settlements.SaveToTableFile(obracun);
     }

@@ -24,7 +24,7 @@ public:
 
     // Entry field n of an expense kind's page, as if typed: its rules run. Throws AppError
     // when the field refuses the text.
-    virtual void setEntryField(Expense kind, int field, const QString& text) = 0;
+    virtual void setEntryField(ExpenseKind kind, int field, const QString& text) = 0;
     // A per-diem record from entry fields 1.. as given, added to the shown order and saved
     // as "&Dodaj" on the per-diem page does.
     virtual void addPerDiemLine(const QStringList& fields) = 0;

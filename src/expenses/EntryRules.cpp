@@ -13,7 +13,7 @@ namespace selvana {
 
 namespace {
 
-using E = Expense;
+using E = ExpenseKind;
 using L = LookupListsPage;
 
 enum class Op { Product, Difference, PerDiem };
@@ -95,9 +95,9 @@ EntryRules::EntryRules(Form& main, LookupListsPage& lookups) : m_main(main), m_l
     declareLearningFields();
 }
 
-NumberField& EntryRules::number(Expense kind, int n) const
+NumberField& EntryRules::number(ExpenseKind kind, int n) const
 {
-    return m_main.get<NumberField>(expenseKind(kind).fieldName(n));
+    return m_main.get<NumberField>(expenseKindSpec(kind).fieldName(n));
 }
 
 void EntryRules::declareComputedFields()
@@ -124,7 +124,7 @@ void EntryRules::declareComputedFields()
         u"Primjer br. 1.\r\n- dnevnica 100,00 EUR\r\n- osigurani troškovi prehrane\r\n"
         u"- umanjenje iznosi 80%\r\n:::::::::::::::::\r\nPrimjer br. 2.\r\n- dnevnica 100,00 EUR\r\n"
         u"- nisu osigurani troškovi prehrane\r\n- umanjenje iznosi 0%"_s);
-    m_main.control(expenseKind(E::Ostali).fieldName(1)).setCaption(u"Naziv troška:"_s);
+    m_main.control(expenseKindSpec(E::Ostali).fieldName(1)).setCaption(u"Naziv troška:"_s);
     number(E::Ostali, 2).setHint(u"Upisuje se iznos s računa zajedno s PDV-om."_s);
 }
 
@@ -144,7 +144,7 @@ void EntryRules::declareChoiceLists()
     for (const EntryChoice& def : kChoices) {
         auto& choice = m_main.get<ChoiceList>(QString::fromUtf16(def.choice));
         choice.onChoose([this, &def, &choice] {
-            const ExpenseKind& kind = expenseKind(def.kind);
+            const ExpenseKindSpec& kind = expenseKindSpec(def.kind);
             // Looked up without moving the list's current record, which its own page edits.
             LookupList& list = m_lookups.list(def.list);
             const int row = list.find(choice.text());
@@ -177,7 +177,7 @@ void EntryRules::declareChoiceLists()
     }
 }
 
-QStringList EntryRules::choicesBeside(Expense kind, int n)
+QStringList EntryRules::choicesBeside(ExpenseKind kind, int n)
 {
     QStringList names;
     for (const EntryChoice& def : kChoices)
@@ -189,7 +189,7 @@ QStringList EntryRules::choicesBeside(Expense kind, int n)
 void EntryRules::declareLearningFields()
 {
     for (const LearningField& def : kLearning) {
-        auto& field = m_main.get<TextField>(expenseKind(def.kind).fieldName(def.field));
+        auto& field = m_main.get<TextField>(expenseKindSpec(def.kind).fieldName(def.field));
         field.onLeave([this, &field, list = def.list] { m_lookups.autoAdd(list, field.text()); });
     }
 }

@@ -21,10 +21,10 @@ public:
     void DnevniceUkupno();
 
     // The choice lists laid out beside entry field n of a kind.
-    static QStringList choicesBeside(Expense kind, int n);
+    static QStringList choicesBeside(ExpenseKind kind, int n);
 
 private:
-    NumberField& number(Expense kind, int n) const;
+    NumberField& number(ExpenseKind kind, int n) const;
     void declareComputedFields();
     void declareChoiceLists();
     void declareLearningFields();

@@ -43,7 +43,7 @@ constexpr SheetColumn kOtherColumns[] = {
 
 constexpr SheetColumn kCostPerKm[] = {{u"Trošak po 1 km", F::Km, true}};
 
-constexpr ExpenseKind kKinds[] = {
+constexpr ExpenseKindSpec kKinds[] = {
     {u"akontacija",
      u"Akontacije",
      u"Akontacije",
@@ -92,19 +92,19 @@ constexpr ExpenseKind kKinds[] = {
 
 } // namespace
 
-std::span<const ExpenseKind> expenseKinds()
+std::span<const ExpenseKindSpec> expenseKindSpecs()
 {
     return kKinds;
 }
 
-const ExpenseKind& expenseKind(Expense kind)
+const ExpenseKindSpec& expenseKindSpec(ExpenseKind kind)
 {
     return kKinds[static_cast<int>(kind)];
 }
 
-Expense expenseOf(const ExpenseKind& kind)
+ExpenseKind kindOf(const ExpenseKindSpec& kind)
 {
-    return static_cast<Expense>(&kind - kKinds);
+    return static_cast<ExpenseKind>(&kind - kKinds);
 }
 
 static_assert(std::size(kKinds) == kExpenseKindCount);

@@ -16,9 +16,9 @@ struct SheetColumn {
     bool rightAligned;
 };
 
-// One of the four expense kinds; its name builds the names of its sheet ("sg_tr_" + name)
+// What an expense kind is made of: its name builds the names of its sheet ("sg_tr_" + name)
 // and entry fields ("ed_tr_" + name + "_" + n, n = the sheet column).
-struct ExpenseKind {
+struct ExpenseKindSpec {
     const char16_t* name;
     const char16_t* pageCaption;
     const char16_t* sheetTitle;
@@ -45,13 +45,14 @@ struct ExpenseKind {
     }
 };
 
-enum class Expense { Akontacija, Dnevnice, Prijevoz, Ostali };
+// The four expense kinds, in their fixed order.
+enum class ExpenseKind { Akontacija, Dnevnice, Prijevoz, Ostali };
 
-// The four kinds in their fixed order: akontacija, dnevnice, prijevoz, ostali.
-std::span<const ExpenseKind> expenseKinds();
-const ExpenseKind& expenseKind(Expense kind);
+// The specs of the four kinds, in the kinds' order.
+std::span<const ExpenseKindSpec> expenseKindSpecs();
+const ExpenseKindSpec& expenseKindSpec(ExpenseKind kind);
 inline constexpr int kExpenseKindCount = 4;
-Expense expenseOf(const ExpenseKind& kind);
+ExpenseKind kindOf(const ExpenseKindSpec& kind);
 
 // Decimals of a number format (-1 for text and the running number).
 int formatDecimals(CellFormat format);

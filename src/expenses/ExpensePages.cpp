@@ -36,7 +36,7 @@ ExpensePages::ExpensePages(Form& main, ExpenseSheets& sheets, LookupListsPage& l
       m_rules(std::make_unique<EntryRules>(main, lookups)),
       m_totals(std::make_unique<Totals>(main, saveOrder))
 {
-    for (const ExpenseKind& kind : expenseKinds())
+    for (const ExpenseKindSpec& kind : expenseKindSpecs())
         declare(kind);
 
     auto& transfer = main.add<Button>(u"fcShapeBtn2"_s, u"Pren&esi"_s);
@@ -46,9 +46,9 @@ ExpensePages::ExpensePages(Form& main, ExpenseSheets& sheets, LookupListsPage& l
 
 ExpensePages::~ExpensePages() = default;
 
-void ExpensePages::declare(const ExpenseKind& kind)
+void ExpensePages::declare(const ExpenseKindSpec& kind)
 {
-    const Expense which = expenseOf(kind);
+    const ExpenseKind which = kindOf(kind);
     auto& grid = m_main.get<GridControl>(kind.sheetName());
     if (kind.explainedSheet)
         grid.setHint(kSheetHint);
@@ -66,39 +66,40 @@ void ExpensePages::declare(const ExpenseKind& kind)
     });
 }
 
-int ExpensePages::currentRecordRow(Expense kind)
+int ExpensePages::currentRecordRow(ExpenseKind kind)
 {
     // Row 0 holds the titles: never a record to write over or delete.
     return std::max(1, m_sheets.sheet(kind).currentRow());
 }
 
-ExpensePages::Sums ExpensePages::sums(Expense which, const GridTable& rows, bool countPerDiems)
+ExpensePages::Sums ExpensePages::sums(ExpenseKind which, const GridTable& rows, bool countPerDiems)
 {
     Sums s;
-    s.total = TroskoviSuma(rows, expenseKind(which).summedColumn);
+    s.total = TroskoviSuma(rows, expenseKindSpec(which).summedColumn);
     if (!(std::abs(s.total) < TextForms::kMaxAmount))
         throw AppError(TextForms::tooLargeMessage());
     if (countPerDiems) {
-        const GridTable& perDiems = which == Expense::Dnevnice ? rows : m_sheets.sheet(Expense::Dnevnice);
+        const GridTable& perDiems =
+            which == ExpenseKind::Dnevnice ? rows : m_sheets.sheet(ExpenseKind::Dnevnice);
         s.perDiemCount = TroskoviSuma(perDiems, kPerDiemCountColumn);
         s.counted = true;
     }
     return s;
 }
 
-void ExpensePages::showSums(Expense which, const Sums& s)
+void ExpensePages::showSums(ExpenseKind which, const Sums& s)
 {
-    m_main.get<NumberField>(QString::fromUtf16(expenseKind(which).totalField)).setValue(s.total);
+    m_main.get<NumberField>(QString::fromUtf16(expenseKindSpec(which).totalField)).setValue(s.total);
     if (s.counted)
         m_main.get<NumberField>(kPerDiemCount).setValue(s.perDiemCount);
 }
 
-void ExpensePages::recomputeTotals(Expense which)
+void ExpensePages::recomputeTotals(ExpenseKind which)
 {
-    showSums(which, sums(which, m_sheets.sheet(which), which == Expense::Dnevnice));
+    showSums(which, sums(which, m_sheets.sheet(which), which == ExpenseKind::Dnevnice));
 }
 
-void ExpensePages::commit(Expense which, const GridTable& rows, bool countPerDiems,
+void ExpensePages::commit(ExpenseKind which, const GridTable& rows, bool countPerDiems,
                           const std::function<void()>& showFields)
 {
     const Sums s = sums(which, rows, countPerDiems);
@@ -112,10 +113,10 @@ void ExpensePages::commit(Expense which, const GridTable& rows, bool countPerDie
     m_saveOrder();
 }
 
-void ExpensePages::AddSheetRecord(Expense which)
+void ExpensePages::AddSheetRecord(ExpenseKind which)
 {
-    const ExpenseKind& kind = expenseKind(which);
-    const bool perDiems = which == Expense::Dnevnice;
+    const ExpenseKindSpec& kind = expenseKindSpec(which);
+    const bool perDiems = which == ExpenseKind::Dnevnice;
     const GridTable& sheet = m_sheets.sheet(which);
     if (m_main.get<NumberField>(kind.fieldName(kind.requiredField)).value() == 0.0) {
         m_main.dialogs().message(u"Nije zadan iznos troška."_s);
@@ -129,14 +130,14 @@ void ExpensePages::AddSheetRecord(Expense which)
     commit(which, rows, perDiems, {});
 }
 
-void ExpensePages::SaveSheetRecord(Expense which)
+void ExpensePages::SaveSheetRecord(ExpenseKind which)
 {
     GridTable rows = m_sheets.sheet(which);
     m_sheets.FieldsToRow(which, rows, currentRecordRow(which));
-    commit(which, rows, which == Expense::Dnevnice, {});
+    commit(which, rows, which == ExpenseKind::Dnevnice, {});
 }
 
-void ExpensePages::DeleteSheetRecord(Expense which)
+void ExpensePages::DeleteSheetRecord(ExpenseKind which)
 {
     const GridTable& sheet = m_sheets.sheet(which);
     if (!ExpenseSheets::hasRecords(sheet))
@@ -155,7 +156,7 @@ void ExpensePages::DeleteSheetRecord(Expense which)
     commit(which, rows, true, [this, which, record] { m_sheets.showRow(which, record); });
 }
 
-void ExpensePages::SelectSheetRecord(Expense which, int row)
+void ExpensePages::SelectSheetRecord(ExpenseKind which, int row)
 {
     const GridTable& sheet = m_sheets.sheet(which);
     if (row < 1 || row >= sheet.rowCount())
@@ -173,7 +174,7 @@ void ExpensePages::SelectSheetRecord(Expense which, int row)
 
 void ExpensePages::transferPerDiems()
 {
-    const ExpenseKind& kind = expenseKind(Expense::Dnevnice);
+    const ExpenseKindSpec& kind = expenseKindSpec(ExpenseKind::Dnevnice);
     auto field = [&](int n) -> NumberField& { return m_main.get<NumberField>(kind.fieldName(n)); };
     const double perDiem = m_main.value(u"nl_11");
     m_main.get<TextField>(kind.fieldName(1)).setText(u"Hrvatska"_s);
@@ -189,7 +190,7 @@ void ExpensePages::transferPerDiems()
         m_showPerDiemsPage();
     };
     try {
-        AddSheetRecord(Expense::Dnevnice);
+        AddSheetRecord(ExpenseKind::Dnevnice);
     } catch (const AppError&) {
         showPage(); // the record is on the sheet even when the book could not be written
         throw;

@@ -24,22 +24,22 @@ public:
     ~ExpensePages();
 
     // "&Dodaj": the entry fields as a new record (the amount field must not be 0).
-    void AddSheetRecord(Expense kind);
+    void AddSheetRecord(ExpenseKind kind);
     // "S&premi": the entry fields over the selected record (record 1 of an empty sheet).
-    void SaveSheetRecord(Expense kind);
+    void SaveSheetRecord(ExpenseKind kind);
     // "&Obriši": the selected record, without confirmation.
-    void DeleteSheetRecord(Expense kind);
+    void DeleteSheetRecord(ExpenseKind kind);
     // A click on row r copies the record into the fields, unless it is the record copied last.
-    void SelectSheetRecord(Expense kind, int row);
+    void SelectSheetRecord(ExpenseKind kind, int row);
     // The running number of the record last copied by a click; 0 before any.
-    double selectedNumber(Expense kind) const { return m_selected[static_cast<int>(kind)]; }
+    double selectedNumber(ExpenseKind kind) const { return m_selected[static_cast<int>(kind)]; }
 
     // "Pren&esi": the order's domestic per diems as a per-diem record.
     void transferPerDiems();
 
     // The kind's total from its sheet (for per diems also their number, rc_8), without a
     // save: for records written into a sheet from outside.
-    void recomputeTotals(Expense kind);
+    void recomputeTotals(ExpenseKind kind);
 
     EntryRules& entryRules() { return *m_rules; }
     Totals& totals() { return *m_totals; }
@@ -51,16 +51,16 @@ private:
         bool counted = false;
     };
 
-    void declare(const ExpenseKind& kind);
+    void declare(const ExpenseKindSpec& kind);
     // Throws the conversion message for a cell that is no number, before any field changes.
-    Sums sums(Expense kind, const GridTable& rows, bool countPerDiems);
-    void showSums(Expense kind, const Sums& sums);
+    Sums sums(ExpenseKind kind, const GridTable& rows, bool countPerDiems);
+    void showSums(ExpenseKind kind, const Sums& sums);
     // Makes a changed copy of a sheet current: every sum and the record to show are read
     // from the copy first, so a cell that is no number leaves sheet, totals and fields as
     // they were. Then the totals follow, the fields, and the whole order is saved.
-    void commit(Expense kind, const GridTable& rows, bool countPerDiems,
+    void commit(ExpenseKind kind, const GridTable& rows, bool countPerDiems,
                 const std::function<void()>& showFields);
-    int currentRecordRow(Expense kind);
+    int currentRecordRow(ExpenseKind kind);
 
     Form& m_main;
     std::function<void()> m_saveOrder;

@@ -12,11 +12,11 @@ namespace selvana {
 
 ExpenseSheets::ExpenseSheets(Form& form) : m_form(form)
 {
-    for (const ExpenseKind& kind : expenseKinds())
+    for (const ExpenseKindSpec& kind : expenseKindSpecs())
         declare(kind);
 }
 
-void ExpenseSheets::declare(const ExpenseKind& kind)
+void ExpenseSheets::declare(const ExpenseKindSpec& kind)
 {
     auto& grid = m_form.add<GridControl>(kind.sheetName(), kind.columnCount(), 2, 1, 1);
     grid.setCaption(QString::fromUtf16(kind.sheetTitle));
@@ -47,12 +47,12 @@ void ExpenseSheets::declare(const ExpenseKind& kind)
     }
 }
 
-GridTable& ExpenseSheets::sheet(Expense kind)
+GridTable& ExpenseSheets::sheet(ExpenseKind kind)
 {
-    return m_form.table(expenseKind(kind).sheetName());
+    return m_form.table(expenseKindSpec(kind).sheetName());
 }
 
-bool ExpenseSheets::hasRecords(Expense kind)
+bool ExpenseSheets::hasRecords(ExpenseKind kind)
 {
     return hasRecords(sheet(kind));
 }
@@ -62,9 +62,9 @@ bool ExpenseSheets::hasRecords(const GridTable& t)
     return t.rowCount() > 2 || !t.cell(0, 1).isEmpty();
 }
 
-void ExpenseSheets::ClearEntryFields(Expense kind)
+void ExpenseSheets::ClearEntryFields(ExpenseKind kind)
 {
-    const ExpenseKind& k = expenseKind(kind);
+    const ExpenseKindSpec& k = expenseKindSpec(kind);
     for (int n = 1; n <= k.fieldCount(); ++n) {
         Control& field = m_form.control(k.fieldName(n));
         if (auto* number = qobject_cast<NumberField*>(&field))
@@ -76,15 +76,15 @@ void ExpenseSheets::ClearEntryFields(Expense kind)
 
 void ExpenseSheets::clearAll()
 {
-    for (const ExpenseKind& k : expenseKinds())
+    for (const ExpenseKindSpec& k : expenseKindSpecs())
         m_form.table(k.sheetName()).ResetRows(2);
-    for (const ExpenseKind& k : expenseKinds())
-        ClearEntryFields(expenseOf(k));
+    for (const ExpenseKindSpec& k : expenseKindSpecs())
+        ClearEntryFields(kindOf(k));
 }
 
-ExpenseSheets::Row ExpenseSheets::readRow(Expense kind, const GridTable& sheet, int row)
+ExpenseSheets::Row ExpenseSheets::readRow(ExpenseKind kind, const GridTable& sheet, int row)
 {
-    const ExpenseKind& k = expenseKind(kind);
+    const ExpenseKindSpec& k = expenseKindSpec(kind);
     Row values;
     values.numbers.resize(k.columnCount(), 0.0);
     values.texts.resize(k.columnCount());
@@ -100,9 +100,9 @@ ExpenseSheets::Row ExpenseSheets::readRow(Expense kind, const GridTable& sheet, 
     return values;
 }
 
-void ExpenseSheets::showRow(Expense kind, const Row& row)
+void ExpenseSheets::showRow(ExpenseKind kind, const Row& row)
 {
-    const ExpenseKind& k = expenseKind(kind);
+    const ExpenseKindSpec& k = expenseKindSpec(kind);
     for (int c = 1; c < k.columnCount(); ++c) {
         Control& field = m_form.control(k.fieldName(c));
         if (auto* number = qobject_cast<NumberField*>(&field))
@@ -112,14 +112,14 @@ void ExpenseSheets::showRow(Expense kind, const Row& row)
     }
 }
 
-void ExpenseSheets::RowToFields(Expense kind, int row)
+void ExpenseSheets::RowToFields(ExpenseKind kind, int row)
 {
     showRow(kind, readRow(kind, sheet(kind), row));
 }
 
-QStringList ExpenseSheets::fieldTexts(Expense kind)
+QStringList ExpenseSheets::fieldTexts(ExpenseKind kind)
 {
-    const ExpenseKind& k = expenseKind(kind);
+    const ExpenseKindSpec& k = expenseKindSpec(kind);
     QStringList cells;
     for (int c = 1; c < k.columnCount(); ++c) {
         const Control& field = m_form.control(k.fieldName(c));
@@ -134,12 +134,12 @@ QStringList ExpenseSheets::fieldTexts(Expense kind)
     return cells;
 }
 
-void ExpenseSheets::FieldsToRow(Expense kind, int row)
+void ExpenseSheets::FieldsToRow(ExpenseKind kind, int row)
 {
     FieldsToRow(kind, sheet(kind), row);
 }
 
-void ExpenseSheets::FieldsToRow(Expense kind, GridTable& t, int row)
+void ExpenseSheets::FieldsToRow(ExpenseKind kind, GridTable& t, int row)
 {
     const QStringList cells = fieldTexts(kind);
     GridTable::Batch batch(t);

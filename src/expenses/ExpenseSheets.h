@@ -16,13 +16,13 @@ class ExpenseSheets {
 public:
     explicit ExpenseSheets(Form& form);
 
-    GridTable& sheet(Expense kind);
-    bool hasRecords(Expense kind);
+    GridTable& sheet(ExpenseKind kind);
+    bool hasRecords(ExpenseKind kind);
     // R > 2 or cell (0,1) not empty.
     static bool hasRecords(const GridTable& sheet);
 
     // Every entry field of the kind emptied: numbers (rates too) to 0, texts to "".
-    void ClearEntryFields(Expense kind);
+    void ClearEntryFields(ExpenseKind kind);
     // The four sheets emptied and their entry fields cleared, in the kinds' order.
     void clearAll();
 
@@ -32,24 +32,24 @@ public:
         QStringList texts;           // by column; empty for number columns
     };
     // Throws the conversion message for a number cell that is no number, before anything changes.
-    static Row readRow(Expense kind, const GridTable& sheet, int row);
+    static Row readRow(ExpenseKind kind, const GridTable& sheet, int row);
     // Entry field k = column k, in column order, so the change rules run as they would for typing.
-    void showRow(Expense kind, const Row& row);
+    void showRow(ExpenseKind kind, const Row& row);
     // Entry field k = cell (k, r) for every column k >= 1. A bad cell changes no field.
-    void RowToFields(Expense kind, int row);
+    void RowToFields(ExpenseKind kind, int row);
 
     // The cells of a record from the entry fields, in the columns' formats (a zero is "0,00",
     // never empty). Throws for a text the sheet cannot hold, so nothing broken is ever stored.
-    QStringList fieldTexts(Expense kind);
+    QStringList fieldTexts(ExpenseKind kind);
     // Cell (k, r) = entry field k for k >= 1, then the running numbers in column 0.
-    void FieldsToRow(Expense kind, int row);
-    void FieldsToRow(Expense kind, GridTable& sheet, int row);
+    void FieldsToRow(ExpenseKind kind, int row);
+    void FieldsToRow(ExpenseKind kind, GridTable& sheet, int row);
 
     // Refuses texts that would break a packed sheet (and the table file holding it).
     static void checkSheetText(const QString& text);
 
 private:
-    void declare(const ExpenseKind& kind);
+    void declare(const ExpenseKindSpec& kind);
 
     Form& m_form;
 };

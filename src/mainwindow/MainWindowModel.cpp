@@ -258,9 +258,9 @@ QString MainWindowModel::destination() const
     return text(u"nl_8");
 }
 
-void MainWindowModel::setEntryField(Expense kind, int field, const QString& text)
+void MainWindowModel::setEntryField(ExpenseKind kind, int field, const QString& text)
 {
-    Control& c = control(expenseKind(kind).fieldName(field));
+    Control& c = control(expenseKindSpec(kind).fieldName(field));
     if (auto* number = qobject_cast<NumberField*>(&c))
         number->setText(text);
     else
@@ -270,8 +270,8 @@ void MainWindowModel::setEntryField(Expense kind, int field, const QString& text
 void MainWindowModel::addPerDiemLine(const QStringList& fields)
 {
     for (int n = 1; n <= fields.size(); ++n)
-        setEntryField(Expense::Dnevnice, n, fields.at(n - 1));
-    m_expenses->AddSheetRecord(Expense::Dnevnice);
+        setEntryField(ExpenseKind::Dnevnice, n, fields.at(n - 1));
+    m_expenses->AddSheetRecord(ExpenseKind::Dnevnice);
 }
 
 } // namespace selvana

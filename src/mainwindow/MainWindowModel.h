@@ -42,7 +42,8 @@ public:
     };
 
     // readOnly: a reader beside a running program (printing) writes nothing.
-    MainWindowModel(Dialogs& dialogs, Clock& clock, Windows& windows, const Folders& folders, bool readOnly = false);
+    MainWindowModel(Dialogs& dialogs, Clock& clock, Windows& windows, const Folders& folders,
+                    bool readOnly = false);
     ~MainWindowModel() override;
 
     // Start-up in two halves. Loading asks the user nothing (it creates missing folders);
@@ -76,7 +77,7 @@ public:
     QString orderNumber() const override;
     QString traveller() const override;
     QString destination() const override;
-    void setEntryField(Expense kind, int field, const QString& text) override;
+    void setEntryField(ExpenseKind kind, int field, const QString& text) override;
     void addPerDiemLine(const QStringList& fields) override;
 
 private:

@@ -175,8 +175,8 @@ void OrderBook::info()
 QString OrderBook::totalsCaption() const
 {
     const GridTable& t = m_main.get<GridControl>(u"sg_nalozi").table();
-    return m_subjects.currentName() + u"<putni nalog br. "_s + t.cell(OrderColumn::Number, t.currentRow()) + u"><"_s +
-           m_main.text(u"nl_1") + u"><UKUPNO>"_s;
+    return m_subjects.currentName() + u"<putni nalog br. "_s + t.cell(OrderColumn::Number, t.currentRow()) +
+           u"><"_s + m_main.text(u"nl_1") + u"><UKUPNO>"_s;
 }
 
 void OrderBook::updateTotalsCaption()
@@ -323,10 +323,10 @@ void OrderBook::rebuildLists()
         for (int r = 0; r < t.rowCount(); ++r) {
             const QString number = t.cell(OrderColumn::Number, r);
             numbers.push_back({number, number});
-            sorted.push_back(
-                {t.cell(OrderColumn::Traveller, r) + u" - "_s + t.cell(OrderColumn::Destination, r) + u'-' +
-                     t.cell(OrderColumn::DepartureDate, r) + u" - br. nal. "_s + number,
-                 number});
+            sorted.push_back({t.cell(OrderColumn::Traveller, r) + u" - "_s +
+                                  t.cell(OrderColumn::Destination, r) + u'-' +
+                                  t.cell(OrderColumn::DepartureDate, r) + u" - br. nal. "_s + number,
+                              number});
         }
     }
     m_main.get<ChoiceList>(u"cb_brojevi_naloga").setEntries(std::move(numbers));

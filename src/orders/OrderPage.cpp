@@ -429,11 +429,11 @@ void OrderPage::ShowOrder()
             }
         });
     }
-    for (const ExpenseKind& kind : expenseKinds()) {
+    for (const ExpenseKindSpec& kind : expenseKindSpecs()) {
         const QString cell = settlements.cell(kind.settlementColumn, settlementRow);
         if (cell.isEmpty())
             continue;
-        const auto which = static_cast<Expense>(&kind - expenseKinds().data());
+        const auto which = static_cast<ExpenseKind>(&kind - expenseKindSpecs().data());
         show(kind.sheetName(), [&] {
             UnpackTable(cell, m_sheets.sheet(which));
             m_sheets.RowToFields(which, 1);

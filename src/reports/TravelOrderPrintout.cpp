@@ -223,7 +223,7 @@ constexpr Column kOtherColumns[] = {
 };
 
 struct SheetTable {
-    Expense sheet;
+    ExpenseKind sheet;
     const char16_t* pipeline; // the field names' prefix
     const char16_t* title;
     std::span<const Column> columns;
@@ -233,12 +233,12 @@ struct SheetTable {
 };
 
 const SheetTable kTables[] = {
-    {Expense::Akontacija, u"p_akn_", u"Obračun akontacije", kAdvanceColumns, 4, u"Ukupno akontacije",
+    {ExpenseKind::Akontacija, u"p_akn_", u"Obračun akontacije", kAdvanceColumns, 4, u"Ukupno akontacije",
      u"nl_12"},
-    {Expense::Dnevnice, u"p_dnv_", u"Obračun dnevnica", kPerDiemColumns, 8, u"Ukupno dnevnice", u"nl_20"},
-    {Expense::Prijevoz, u"pl_prj_", u"Obračun troškova prijevoza", kTransportColumns, 9,
+    {ExpenseKind::Dnevnice, u"p_dnv_", u"Obračun dnevnica", kPerDiemColumns, 8, u"Ukupno dnevnice", u"nl_20"},
+    {ExpenseKind::Prijevoz, u"pl_prj_", u"Obračun troškova prijevoza", kTransportColumns, 9,
      u"Ukupni troškovi prijevoza", u"nl_21"},
-    {Expense::Ostali, u"p_ost_", u"Obračun ostalih troškova", kOtherColumns, 5, u"Ukupni ostali troškovi",
+    {ExpenseKind::Ostali, u"p_ost_", u"Obračun ostalih troškova", kOtherColumns, 5, u"Ukupni ostali troškovi",
      u"nl_22"},
 };
 
@@ -406,7 +406,7 @@ const Report& TravelOrderPrintout::produce(Form& form)
     ReportSection& settlement = r.sections[1];
     for (qsizetype i = 0; i < std::ssize(kTables); ++i) {
         const SheetTable& table = kTables[i];
-        const GridTable& sheet = form.table(expenseKind(table.sheet).sheetName());
+        const GridTable& sheet = form.table(expenseKindSpec(table.sheet).sheetName());
         m_pipelines[i]->attach(&sheet);
         settlement.groups[i].visible = !sheet.cell(0, 1).isEmpty();
         r.setValue(totalValue(table), amount(form, QString::fromUtf16(table.totalField)));

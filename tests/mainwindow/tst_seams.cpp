@@ -30,9 +30,8 @@ void SeamsTest::windowRequests()
     const QStringList items = w.items(u"cb_tablice_odabir_1");
     for (int i : {9, 10, 11})
         w.choose(u"cb_tablice_odabir_1", items.at(i));
-    QCOMPARE(b.tmp.windows.requests,
-             (QStringList{u"Loko 0"_s, u"Udaljenosti 0"_s, u"Udaljenosti 2"_s, u"Udaljenosti 0"_s,
-                          u"Udaljenosti 1"_s}));
+    QCOMPARE(b.tmp.windows.requests, (QStringList{u"Loko 0"_s, u"Udaljenosti 0"_s, u"Udaljenosti 2"_s,
+                                                  u"Udaljenosti 0"_s, u"Udaljenosti 1"_s}));
 }
 
 void SeamsTest::distancesHostReadsAndWrites()
@@ -52,12 +51,12 @@ void SeamsTest::distancesHostReadsAndWrites()
     QCOMPARE(host.year(), 2013);
 
     // Entry fields are set as if typed: their rules run, a bad text is refused.
-    const ExpenseKind& transport = expenseKind(Expense::Prijevoz);
-    host.setEntryField(Expense::Prijevoz, 1, u"Zagreb - Split"_s);
+    const ExpenseKindSpec& transport = expenseKindSpec(ExpenseKind::Prijevoz);
+    host.setEntryField(ExpenseKind::Prijevoz, 1, u"Zagreb - Split"_s);
     QCOMPARE(w.text(transport.fieldName(1)), u"Zagreb - Split"_s);
-    host.setEntryField(Expense::Prijevoz, 6, u"412,5"_s);
+    host.setEntryField(ExpenseKind::Prijevoz, 6, u"412,5"_s);
     QCOMPARE(w.text(transport.fieldName(6)), u"412,50"_s);
-    QVERIFY_THROWS_EXCEPTION(std::exception, host.setEntryField(Expense::Prijevoz, 6, u"dvanaest"_s));
+    QVERIFY_THROWS_EXCEPTION(std::exception, host.setEntryField(ExpenseKind::Prijevoz, 6, u"dvanaest"_s));
     QCOMPARE(w.text(transport.fieldName(6)), u"412,50"_s);
 
     // A per-diem line lands in the sheet and in the book.

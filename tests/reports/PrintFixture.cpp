@@ -37,9 +37,9 @@ StoredOrder& StoredOrder::settlement(int column, const QString& text)
     return *this;
 }
 
-StoredOrder& StoredOrder::sheet(Expense kind, const QList<QStringList>& records)
+StoredOrder& StoredOrder::sheet(ExpenseKind kind, const QList<QStringList>& records)
 {
-    const ExpenseKind& k = expenseKind(kind);
+    const ExpenseKindSpec& k = expenseKindSpec(kind);
     GridTable table(k.columnCount(), int(records.size()) + 1, 1, 1);
     for (int r = 0; r < records.size(); ++r) {
         table.setCell(0, r + 1, QString::number(r + 1));
@@ -68,7 +68,7 @@ QList<StoredOrder> sampleBook()
         .settlement(5, u"08:00"_s)
         .settlement(6, u"10:30"_s)
         .settlement(8, u"1,00"_s)
-        .sheet(Expense::Ostali,
+        .sheet(ExpenseKind::Ostali,
                {{u"Hotel"_s, u"500,00"_s, u"HRK"_s, u"1,000000"_s, u"500,00"_s, QString()},
                 {u"Parking"_s, u"150,40"_s, u"HRK"_s, u"1,000000"_s, u"150,40"_s, u"Centar"_s}})
         .settlement(14, u"650,40"_s)
@@ -80,25 +80,27 @@ QList<StoredOrder> sampleBook()
 
     StoredOrder third(3, u"Ana Horvat"_s, u"20.03.2013"_s, u"Osijek"_s);
     third.order(12, u"3000"_s)
-        .sheet(Expense::Akontacija, {{u"1.000,00"_s, u"HRK"_s, u"1,000000"_s, u"1.000,00"_s, u"blagajna"_s},
-                                     {u"100,00"_s, u"EUR"_s, u"7,500000"_s, u"750,00"_s, QString()},
-                                     {u"1.250,00"_s, u"HRK"_s, u"1,000000"_s, u"1.250,00"_s, QString()}})
-        .sheet(Expense::Dnevnice, {{u"Hrvatska"_s, u"170,00"_s, u"2,00"_s, u"0,00"_s, u"340,00"_s, u"HRK"_s,
-                                    u"1,000000"_s, u"340,00"_s, QString()},
-                                   {u"Hrvatska"_s, u"170,00"_s, u"1,00"_s, u"0,00"_s, u"170,00"_s, u"HRK"_s,
-                                    u"1,000000"_s, u"170,00"_s, QString()},
-                                   {u"Hrvatska"_s, u"170,00"_s, u"3,00"_s, u"0,00"_s, u"510,00"_s, u"HRK"_s,
-                                    u"1,000000"_s, u"510,00"_s, u"vikend"_s}})
-        .sheet(Expense::Prijevoz,
+        .sheet(ExpenseKind::Akontacija,
+               {{u"1.000,00"_s, u"HRK"_s, u"1,000000"_s, u"1.000,00"_s, u"blagajna"_s},
+                {u"100,00"_s, u"EUR"_s, u"7,500000"_s, u"750,00"_s, QString()},
+                {u"1.250,00"_s, u"HRK"_s, u"1,000000"_s, u"1.250,00"_s, QString()}})
+        .sheet(ExpenseKind::Dnevnice, {{u"Hrvatska"_s, u"170,00"_s, u"2,00"_s, u"0,00"_s, u"340,00"_s,
+                                        u"HRK"_s, u"1,000000"_s, u"340,00"_s, QString()},
+                                       {u"Hrvatska"_s, u"170,00"_s, u"1,00"_s, u"0,00"_s, u"170,00"_s,
+                                        u"HRK"_s, u"1,000000"_s, u"170,00"_s, QString()},
+                                       {u"Hrvatska"_s, u"170,00"_s, u"3,00"_s, u"0,00"_s, u"510,00"_s,
+                                        u"HRK"_s, u"1,000000"_s, u"510,00"_s, u"vikend"_s}})
+        .sheet(ExpenseKind::Prijevoz,
                {{u"Zagreb-Osijek"_s, u"osobni auto"_s, u"12.000"_s, u"12.280"_s, u"280,00"_s, u"560,00"_s,
                  u"HRK"_s, u"1,000000"_s, u"560,00"_s, QString()},
                 {u"Osijek-Vukovar"_s, u"osobni auto"_s, u"12.280"_s, u"12.316"_s, u"36,00"_s, u"72,00"_s,
                  u"HRK"_s, u"1,000000"_s, u"72,00"_s, QString()},
                 {u"Osijek-Zagreb"_s, u"osobni auto"_s, u"12.316"_s, u"12.616"_s, u"300,00"_s, u"602,50"_s,
                  u"HRK"_s, u"1,000000"_s, u"602,50"_s, u"cestarina"_s}})
-        .sheet(Expense::Ostali, {{u"Hotel"_s, u"200,00"_s, u"HRK"_s, u"1,000000"_s, u"200,00"_s, QString()},
-                                 {u"Parking"_s, u"60,00"_s, u"HRK"_s, u"1,000000"_s, u"60,00"_s, QString()},
-                                 {u"Trajekt"_s, u"40,00"_s, u"HRK"_s, u"1,000000"_s, u"40,00"_s, QString()}})
+        .sheet(ExpenseKind::Ostali,
+               {{u"Hotel"_s, u"200,00"_s, u"HRK"_s, u"1,000000"_s, u"200,00"_s, QString()},
+                {u"Parking"_s, u"60,00"_s, u"HRK"_s, u"1,000000"_s, u"60,00"_s, QString()},
+                {u"Trajekt"_s, u"40,00"_s, u"HRK"_s, u"1,000000"_s, u"40,00"_s, QString()}})
         .settlement(10, u"1.020,00"_s)
         .settlement(12, u"1.234,50"_s)
         .settlement(14, u"300,00"_s)

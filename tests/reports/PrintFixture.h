@@ -18,7 +18,7 @@ struct StoredOrder {
     StoredOrder& order(int column, const QString& text);
     StoredOrder& settlement(int column, const QString& text);
     // Records of one expense sheet, without their running numbers, packed into their column.
-    StoredOrder& sheet(Expense kind, const QList<QStringList>& records);
+    StoredOrder& sheet(ExpenseKind kind, const QList<QStringList>& records);
 
     QStringList orderRow;
     QStringList settlementRow;

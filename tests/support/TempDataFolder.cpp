@@ -10,8 +10,9 @@ TempDataFolder::TempDataFolder() = default;
 
 Environment TempDataFolder::environment()
 {
-    return Environment{root(),  root() + QStringLiteral("arhiva/"), tablesFolder(), QString(), &dialogs,
-                       &clock, false,                            &windows};
+    return Environment{
+        root(),  root() + QStringLiteral("arhiva/"), tablesFolder(), QString(), &dialogs, &clock, false,
+        &windows};
 }
 
 void TempDataFolder::write(const QString& relativePath, const QByteArray& bytes) const

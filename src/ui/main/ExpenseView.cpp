@@ -37,8 +37,8 @@ constexpr int kKmField = 5;
 
 void buildExpenseView(MainWindowModel& model, QWidget* page, int index)
 {
-    const ExpenseKind& kind = expenseKinds()[index];
-    const Expense which = expenseOf(kind);
+    const ExpenseKindSpec& kind = expenseKindSpecs()[index];
+    const ExpenseKind which = kindOf(kind);
     const ExpensePage& layout = kPages[index];
     PageBuilder b(model, page);
     b.heading(QString::fromUtf16(kind.sheetTitle));
@@ -60,7 +60,7 @@ void buildExpenseView(MainWindowModel& model, QWidget* page, int index)
         return companions;
     };
 
-    if (which != Expense::Ostali) {
+    if (which != ExpenseKind::Ostali) {
         b.wide(box);
         b.beginPanel(QString::fromUtf16(layout.panel));
         for (int n = 1; n < kind.columnCount(); ++n)
