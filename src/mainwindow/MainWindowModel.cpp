@@ -85,6 +85,10 @@ MainWindowModel::MainWindowModel(Dialogs& dialogs, Clock& clock, Windows& window
         *this, *m_sheets, *m_lookups, [this] { m_orderBook->SaveOrder(); },
         [this] { bg_jahaciChange(PerDiems); });
     m_reports = std::make_unique<ReportsPage>(*this, m_clock);
+    // The order page's print button prints through the reports page.
+    auto& orderPrint = get<Button>(u"bg_nalozi_1fcShapeBtn4");
+    orderPrint.setHint(u"Ispis naloga"_s);
+    orderPrint.onClick([this] { m_reports->printTravelOrder(); });
 }
 
 MainWindowModel::~MainWindowModel() = default;

@@ -101,11 +101,6 @@ void ReportsPage::declare()
         total.setCaption(QString::fromUtf16(kTotalCaptions[i]));
         total.setReadOnly(true);
     }
-
-    auto& orderPrint = m_main.get<Button>(u"bg_nalozi_1fcShapeBtn4");
-    if (orderPrint.hint().isEmpty())
-        orderPrint.setHint(u"Ispis naloga"_s);
-    orderPrint.onClick([this] { printTravelOrder(); });
 }
 
 void ReportsPage::setUp()
