@@ -1,6 +1,7 @@
 // Every writer meets a disk that fills up half-way: the file size limit of this process
 // (RLIMIT_FSIZE, with SIGXFSZ ignored) makes the system refuse the bytes past it, as a full
 // disk does. The old file must survive whole and the failure must be reported.
+#include "ErrorText.h"
 #include "OpenBook.h"
 #include "base/AppError.h"
 #include "mainwindow/MainWindowModel.h"
@@ -70,16 +71,6 @@ GridTable largeTable(int cols)
 // The error text of a writer, or "" when it reported success.
 using Writer = std::function<QString(const QStringList& paths)>;
 
-QString errorOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const AppError& error) {
-        return error.text();
-    }
-    return {};
-}
-
 } // namespace
 
 class FullDiskTest : public QObject {
@@ -96,11 +87,11 @@ void FullDiskTest::writerKeepsTheOldFile_data()
     QTest::addColumn<QString>("error"); // %1: the first file's path
 
     const Writer table = [](const QStringList& paths) {
-        return errorOf([&] { largeTable(10).SaveToTableFile(paths.first()); });
+        return test::errorText([&] { largeTable(10).SaveToTableFile(paths.first()); });
     };
     const Writer book = [](const QStringList& paths) {
         const GridTable orders = largeTable(19), settlements = largeTable(21);
-        return errorOf([&] { SaveTableFiles({{&orders, paths.at(0)}, {&settlements, paths.at(1)}}); });
+        return test::errorText([&] { SaveTableFiles({{&orders, paths.at(0)}, {&settlements, paths.at(1)}}); });
     };
     const Writer settings = [](const QStringList& paths) {
         const bool saved = IniFile::setString(paths.first(), u"Postavke"_s, u"Mjesto"_s, QString(4000, u'Ž'));
@@ -113,7 +104,7 @@ void FullDiskTest::writerKeepsTheOldFile_data()
         w.click(u"bt_nalog_dodaj_prazan");
         w.setText(u"nl_4", u"Ana Horvat"_s);
         const QList<LaidOutPage> pages = w.reports().travelOrderPages();
-        return errorOf([&] { ReportPainter::writePdf(paths.first(), pages, u"Putni nalog"_s); });
+        return test::errorText([&] { ReportPainter::writePdf(paths.first(), pages, u"Putni nalog"_s); });
     };
 
     QTest::newRow("table file") << QStringList{u"putnici.txt"_s} << table << u"Cannot Create %1"_s;

@@ -1,3 +1,4 @@
+#include "ErrorText.h"
 #include "FailingDevice.h"
 #include "TableDump.h"
 
@@ -18,6 +19,7 @@
 
 using namespace Qt::StringLiterals;
 using namespace selvana;
+using test::errorText;
 
 namespace {
 
@@ -41,16 +43,6 @@ GridTable startTable(bool multiLine = false)
     t.setCell(1, 1, u"staro"_s);
     t.setMultiLine(multiLine);
     return t;
-}
-
-QString errorText(const std::function<void()>& operation)
-{
-    try {
-        operation();
-    } catch (const AppError& e) {
-        return e.text();
-    }
-    return {};
 }
 
 } // namespace
