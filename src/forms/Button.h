@@ -8,21 +8,23 @@ class Button : public Control {
     Q_OBJECT
 public:
     Button(const QString& name, const QString& caption = QString(), QObject* parent = nullptr)
-        : Control(Kind::Button, name, parent)
+        : Control(name, parent)
     {
         setCaption(caption);
     }
 
-    void onClick(std::function<void()> handler) { m_handler = std::move(handler); }
-    // Runs the handler of an enabled button; a disabled one cannot be pressed.
-    void click()
+    void onClick(std::function<void()> handler) { m_click.add(std::move(handler)); }
+    // Runs the handlers of an enabled button; a disabled one cannot be pressed.
+    void click() override
     {
-        if (isEnabled() && m_handler)
-            m_handler();
+        if (isEnabled())
+            m_click();
     }
 
+    void accept(ControlVisitor& visitor) override { visitor.visit(*this); }
+
 private:
-    std::function<void()> m_handler;
+    Handlers<> m_click;
 };
 
 } // namespace selvana

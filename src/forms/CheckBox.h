@@ -8,7 +8,7 @@ class CheckBox : public Control {
     Q_OBJECT
 public:
     CheckBox(const QString& name, const QString& caption = QString(), QObject* parent = nullptr)
-        : Control(Kind::Check, name, parent)
+        : Control(name, parent)
     {
         setCaption(caption);
     }
@@ -21,6 +21,14 @@ public:
         m_checked = checked;
         fireChange();
     }
+    // A press turns an enabled box over.
+    void click() override
+    {
+        if (isEnabled())
+            setChecked(!m_checked);
+    }
+
+    void accept(ControlVisitor& visitor) override { visitor.visit(*this); }
 
 private:
     bool m_checked = false;

@@ -7,7 +7,7 @@
 namespace selvana {
 
 ChoiceList::ChoiceList(const QString& name, bool sorted, QObject* parent)
-    : Control(Kind::Choice, name, parent), m_sorted(sorted)
+    : Control(name, parent), m_sorted(sorted)
 {}
 
 void ChoiceList::setEntries(QList<Entry> entries)
@@ -89,8 +89,7 @@ void ChoiceList::choose(const QString& text)
     if (indexOf(text) < 0)
         throw std::invalid_argument("no entry '" + text.toStdString() + "' in " + name().toStdString());
     setText(text);
-    if (m_chooseHandler)
-        m_chooseHandler();
+    m_choose();
 }
 
 } // namespace selvana

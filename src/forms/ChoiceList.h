@@ -31,8 +31,9 @@ public:
     int count() const { return int(m_entries.size()); }
 
     // The shown (edit) text; for a closed list the chosen entry's text.
-    QString text() const { return m_text; }
+    QString text() const override { return m_text; }
     void setText(const QString& text);
+    void type(const QString& text) override { setText(text); }
     int currentIndex() const;
     void setCurrentIndex(int index);
     // The value of the first entry whose text is the shown text, else empty.
@@ -42,7 +43,9 @@ public:
 
     // The user picks an entry: the text is set, change rules run, then the choose handler.
     void choose(const QString& text);
-    void onChoose(std::function<void()> handler) { m_chooseHandler = std::move(handler); }
+    void onChoose(std::function<void()> handler) { m_choose.add(std::move(handler)); }
+
+    void accept(ControlVisitor& visitor) override { visitor.visit(*this); }
 
 signals:
     void entriesChanged();
@@ -52,7 +55,7 @@ private:
     QString m_text;
     bool m_sorted;
     bool m_editable = true;
-    std::function<void()> m_chooseHandler;
+    Handlers<> m_choose;
 };
 
 } // namespace selvana

@@ -1,8 +1,10 @@
 #include "forms/Control.h"
 
+#include <stdexcept>
+
 namespace selvana {
 
-Control::Control(Kind kind, const QString& name, QObject* parent) : QObject(parent), m_kind(kind)
+Control::Control(const QString& name, QObject* parent) : QObject(parent)
 {
     setObjectName(name);
 }
@@ -39,25 +41,35 @@ void Control::setHint(const QString& hint)
     emit stateChanged();
 }
 
-void Control::leave()
+void Control::type(const QString&)
 {
-    if (m_leave)
-        m_leave();
+    refuse("text to set");
 }
 
-void Control::enter()
+double Control::value() const
 {
-    if (m_enter)
-        m_enter();
+    refuse("value");
+}
+
+void Control::typeValue(double)
+{
+    refuse("value to set");
+}
+
+void Control::click()
+{
+    refuse("click");
 }
 
 void Control::fireChange()
 {
     emit valueChanged();
-    // Copy: a rule may add rules (rarely) while we iterate.
-    const auto rules = m_rules;
-    for (const auto& rule : rules)
-        rule();
+    m_rules();
+}
+
+void Control::refuse(const char* what) const
+{
+    throw std::invalid_argument(name().toStdString() + " has no " + what);
 }
 
 } // namespace selvana

@@ -1,30 +1,30 @@
 #pragma once
 
-#include "forms/Control.h"
+#include "forms/ValueField.h"
 
 #include <QDate>
 
 namespace selvana {
 
+struct DateTraits {
+    using Value = QDate;
+    static QDate normalize(const QDate& date) { return date.isValid() ? date : QDate(); }
+    static constexpr auto format = TextForms::formatDate;
+    static constexpr auto parse = TextForms::parseDate;
+    static constexpr bool kEmptyIsNone = true;
+    static constexpr char16_t kRefusal[] = u"'%1' nije ispravan datum.";
+};
+
 // A date picker; text form "dd.mm.yyyy", empty while no date is set.
-class DateField : public Control {
+class DateField : public ValueField<DateTraits> {
     Q_OBJECT
 public:
-    DateField(const QString& name, QObject* parent = nullptr);
+    DateField(const QString& name, QObject* parent = nullptr) : ValueField(name, parent) {}
 
-    QDate date() const { return m_date; }
-    void setDate(const QDate& date);
-    QString text() const;
-    // Throws AppError for a text that is no date.
-    void setText(const QString& text);
+    QDate date() const { return get(); }
+    void setDate(const QDate& date) { set(date); }
 
-    // A picker: every pick is an event, even of the value it already shows.
-    void setAlwaysNotify(bool always) { m_alwaysNotify = always; }
-    bool alwaysNotifies() const { return m_alwaysNotify; }
-
-private:
-    bool m_alwaysNotify = false;
-    QDate m_date;
+    void accept(ControlVisitor& visitor) override { visitor.visit(*this); }
 };
 
 } // namespace selvana

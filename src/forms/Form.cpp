@@ -1,18 +1,8 @@
 #include "forms/Form.h"
 
 #include "base/AppError.h"
-#include "base/TextForms.h"
 
 namespace selvana {
-
-namespace {
-
-[[noreturn]] void wrongKind(const Control& c, const char* what)
-{
-    throw std::invalid_argument(c.name().toStdString() + " has no " + what);
-}
-
-} // namespace
 
 Form::Form(const QString& formName, Dialogs& dialogs, QObject* parent) : QObject(parent), m_dialogs(dialogs)
 {
@@ -78,61 +68,24 @@ void Form::guard(const std::function<void()>& action)
 
 QString Form::text(QStringView name) const
 {
-    const Control& c = control(name);
-    switch (c.kind()) {
-    case Control::Kind::Text: return static_cast<const TextField&>(c).text();
-    case Control::Kind::Number: return static_cast<const NumberField&>(c).text();
-    case Control::Kind::Date: return static_cast<const DateField&>(c).text();
-    case Control::Kind::Time: return static_cast<const TimeField&>(c).text();
-    case Control::Kind::Choice: return static_cast<const ChoiceList&>(c).text();
-    case Control::Kind::Radio: return static_cast<const RadioGroup&>(c).text();
-    case Control::Kind::Pages: return static_cast<const PageControl&>(c).text();
-    case Control::Kind::Check:
-    case Control::Kind::Button:
-    case Control::Kind::Label:
-    case Control::Kind::Panel: return c.caption();
-    case Control::Kind::Grid: break;
-    }
-    wrongKind(c, "text");
+    return control(name).text();
 }
 
 void Form::setText(QStringView name, const QString& text)
 {
     Control& c = control(name);
-    guard([&] {
-        switch (c.kind()) {
-        case Control::Kind::Text: static_cast<TextField&>(c).type(text); return;
-        case Control::Kind::Number: static_cast<NumberField&>(c).setText(text); return;
-        case Control::Kind::Date: static_cast<DateField&>(c).setText(text); return;
-        case Control::Kind::Time: static_cast<TimeField&>(c).setText(text); return;
-        case Control::Kind::Choice: static_cast<ChoiceList&>(c).setText(text); return;
-        case Control::Kind::Label: c.setCaption(text); return;
-        default: wrongKind(c, "text to set");
-        }
-    });
+    guard([&] { c.type(text); });
 }
 
 double Form::value(QStringView name) const
 {
-    const Control& c = control(name);
-    switch (c.kind()) {
-    case Control::Kind::Number: return static_cast<const NumberField&>(c).value();
-    case Control::Kind::Radio: return static_cast<const RadioGroup&>(c).index();
-    case Control::Kind::Pages: return static_cast<const PageControl&>(c).index();
-    default: wrongKind(c, "value");
-    }
+    return control(name).value();
 }
 
 void Form::setValue(QStringView name, double value)
 {
     Control& c = control(name);
-    guard([&] {
-        switch (c.kind()) {
-        case Control::Kind::Number: static_cast<NumberField&>(c).typeValue(value); return;
-        case Control::Kind::Radio: static_cast<RadioGroup&>(c).setIndex(int(value)); return;
-        default: wrongKind(c, "value to set");
-        }
-    });
+    guard([&] { c.typeValue(value); });
 }
 
 QDate Form::date(QStringView name) const
@@ -151,11 +104,15 @@ GridTable& Form::table(QStringView name)
     return get<GridControl>(name).table();
 }
 
+const GridTable& Form::table(QStringView name) const
+{
+    return get<GridControl>(name).table();
+}
+
 QStringList Form::items(QStringView name) const
 {
-    const Control& c = control(name);
-    if (c.kind() == Control::Kind::Radio)
-        return static_cast<const RadioGroup&>(c).items();
+    if (const auto* group = qobject_cast<const RadioGroup*>(&control(name)))
+        return group->items();
     return get<ChoiceList>(name).texts();
 }
 
@@ -173,18 +130,7 @@ void Form::choose(QStringView name, const QString& text)
 void Form::click(QStringView name)
 {
     Control& c = control(name);
-    guard([&] {
-        switch (c.kind()) {
-        case Control::Kind::Button: static_cast<Button&>(c).click(); return;
-        case Control::Kind::Check: {
-            auto& box = static_cast<CheckBox&>(c);
-            if (box.isEnabled())
-                box.setChecked(!box.isChecked());
-            return;
-        }
-        default: wrongKind(c, "click");
-        }
-    });
+    guard([&] { c.click(); });
 }
 
 void Form::leave(QStringView name)

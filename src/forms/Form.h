@@ -38,6 +38,7 @@ public:
     QDate date(QStringView name) const;
     void setDate(QStringView name, const QDate& date);
     GridTable& table(QStringView name);
+    const GridTable& table(QStringView name) const;
     QStringList items(QStringView name) const;
     QString itemValue(QStringView name) const; // the chosen entry's value
     void choose(QStringView name, const QString& text);

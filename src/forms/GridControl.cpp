@@ -4,7 +4,7 @@ namespace selvana {
 
 GridControl::GridControl(const QString& name, int cols, int rows, int headerRows, int headerCols,
                          QObject* parent)
-    : Control(Kind::Grid, name, parent), m_table(cols, rows, headerRows, headerCols)
+    : Control(name, parent), m_table(cols, rows, headerRows, headerCols)
 {
     m_table.addListener([this] { emit valueChanged(); });
 }
@@ -14,8 +14,7 @@ void GridControl::selectCell(int col, int row)
     if (row < 0 || row >= m_table.rowCount() || col < 0 || col >= m_table.colCount())
         return;
     m_table.SelectRow(row);
-    if (m_selectHandler)
-        m_selectHandler(col, row);
+    m_select(col, row);
 }
 
 } // namespace selvana

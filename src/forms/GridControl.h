@@ -22,12 +22,17 @@ public:
 
     // The user selects a cell: the row becomes current, then the handler runs.
     void selectCell(int col, int row);
-    void onSelectCell(std::function<void(int col, int row)> handler) { m_selectHandler = std::move(handler); }
+    void onSelectCell(std::function<void(int col, int row)> handler) { m_select.add(std::move(handler)); }
+
+    // A grid shows a table, no text.
+    QString text() const override { refuse("text"); }
+
+    void accept(ControlVisitor& visitor) override { visitor.visit(*this); }
 
 private:
     GridTable m_table;
     QSet<int> m_rightAligned;
-    std::function<void(int, int)> m_selectHandler;
+    Handlers<int, int> m_select;
 };
 
 } // namespace selvana

@@ -9,10 +9,14 @@ class Label : public Control {
     Q_OBJECT
 public:
     Label(const QString& name, const QString& caption = QString(), QObject* parent = nullptr)
-        : Control(Kind::Label, name, parent)
+        : Control(name, parent)
     {
         setCaption(caption);
     }
+
+    void type(const QString& text) override { setCaption(text); }
+
+    void accept(ControlVisitor& visitor) override { visitor.visit(*this); }
 };
 
 } // namespace selvana

@@ -9,7 +9,7 @@
 namespace selvana {
 
 NumberField::NumberField(const QString& name, int decimals, QObject* parent)
-    : Control(Kind::Number, name, parent), m_decimals(decimals)
+    : Control(name, parent), m_decimals(decimals)
 {}
 
 void NumberField::setValue(double value)

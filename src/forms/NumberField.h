@@ -11,13 +11,14 @@ class NumberField : public Control {
 public:
     NumberField(const QString& name, int decimals = 2, QObject* parent = nullptr);
 
-    double value() const { return m_value; }
+    double value() const override { return m_value; }
     void setValue(double value);
     // The shown text; parsing throws the conversion message for a text that is no number.
-    QString text() const;
+    QString text() const override;
     // What the user types: the text parsed, amounts beyond TextForms::kMaxAmount refused.
     void setText(const QString& text);
-    void typeValue(double value);
+    void type(const QString& text) override { setText(text); }
+    void typeValue(double value) override;
 
     int decimals() const { return m_decimals; }
     void setDecimals(int decimals) { m_decimals = decimals; }
@@ -32,6 +33,8 @@ public:
     void setReadOnly(bool readOnly) { m_readOnly = readOnly; }
     // Values outside [min, max] are brought to the nearer bound, the current one too.
     void setRange(double min, double max);
+
+    void accept(ControlVisitor& visitor) override { visitor.visit(*this); }
 
 private:
     double m_value = 0.0;

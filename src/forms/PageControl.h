@@ -11,7 +11,7 @@ namespace selvana {
 class PageControl : public Control {
     Q_OBJECT
 public:
-    PageControl(const QString& name, QObject* parent = nullptr) : Control(Kind::Pages, name, parent) {}
+    PageControl(const QString& name, QObject* parent = nullptr) : Control(name, parent) {}
 
     void addPage(Panel* page) { m_pages.push_back(page); }
     const QList<Panel*>& pages() const { return m_pages; }
@@ -23,10 +23,13 @@ public:
         m_index = index;
         fireChange();
     }
-    QString text() const { return m_pages.isEmpty() ? QString() : m_pages.at(m_index)->name(); }
+    QString text() const override { return m_pages.isEmpty() ? QString() : m_pages.at(m_index)->name(); }
+    double value() const override { return m_index; }
 
     // A request of the view to scroll the page area back to the top.
     void scrollToTop() { emit scrollToTopRequested(); }
+
+    void accept(ControlVisitor& visitor) override { visitor.visit(*this); }
 
 signals:
     void scrollToTopRequested();

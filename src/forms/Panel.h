@@ -9,7 +9,7 @@ class Panel : public Control {
     Q_OBJECT
 public:
     Panel(const QString& name, const QString& caption = QString(), QObject* parent = nullptr)
-        : Control(Kind::Panel, name, parent)
+        : Control(name, parent)
     {
         setCaption(caption);
     }
@@ -23,6 +23,8 @@ public:
         m_height = height;
         emit stateChanged();
     }
+
+    void accept(ControlVisitor& visitor) override { visitor.visit(*this); }
 
 private:
     int m_height = 0;

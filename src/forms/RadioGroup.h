@@ -12,7 +12,7 @@ class RadioGroup : public Control {
     Q_OBJECT
 public:
     RadioGroup(const QString& name, const QStringList& items, QObject* parent = nullptr)
-        : Control(Kind::Radio, name, parent), m_items(items)
+        : Control(name, parent), m_items(items)
     {}
 
     QStringList items() const { return m_items; }
@@ -26,7 +26,11 @@ public:
         m_index = index;
         fireChange();
     }
-    QString text() const { return m_index < 0 ? QString() : m_items.at(m_index); }
+    QString text() const override { return m_index < 0 ? QString() : m_items.at(m_index); }
+    double value() const override { return m_index; }
+    void typeValue(double value) override { setIndex(int(value)); }
+
+    void accept(ControlVisitor& visitor) override { visitor.visit(*this); }
 
 private:
     QStringList m_items;

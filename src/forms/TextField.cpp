@@ -2,7 +2,7 @@
 
 namespace selvana {
 
-TextField::TextField(const QString& name, QObject* parent) : Control(Kind::Text, name, parent) {}
+TextField::TextField(const QString& name, QObject* parent) : Control(name, parent) {}
 
 void TextField::setText(const QString& text)
 {

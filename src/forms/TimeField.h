@@ -1,30 +1,34 @@
 #pragma once
 
-#include "forms/Control.h"
+#include "forms/ValueField.h"
 
 #include <QTime>
 
 namespace selvana {
 
+struct TimeTraits {
+    using Value = QTime;
+    // Pickers work in whole minutes; no time is midnight.
+    static QTime normalize(const QTime& time)
+    {
+        return time.isValid() ? QTime(time.hour(), time.minute()) : QTime(0, 0);
+    }
+    static constexpr auto format = TextForms::formatTime;
+    static constexpr auto parse = TextForms::parseTime;
+    static constexpr bool kEmptyIsNone = false;
+    static constexpr char16_t kRefusal[] = u"'%1' nije ispravno vrijeme.";
+};
+
 // A time picker; text form "hh:mm".
-class TimeField : public Control {
+class TimeField : public ValueField<TimeTraits> {
     Q_OBJECT
 public:
-    TimeField(const QString& name, QObject* parent = nullptr);
+    TimeField(const QString& name, QObject* parent = nullptr) : ValueField(name, parent) {}
 
-    QTime time() const { return m_time; }
-    void setTime(const QTime& time);
-    QString text() const;
-    // Throws AppError for a text that is no time.
-    void setText(const QString& text);
+    QTime time() const { return get(); }
+    void setTime(const QTime& time) { set(time); }
 
-    // A picker: every pick is an event, even of the value it already shows.
-    void setAlwaysNotify(bool always) { m_alwaysNotify = always; }
-    bool alwaysNotifies() const { return m_alwaysNotify; }
-
-private:
-    bool m_alwaysNotify = false;
-    QTime m_time{0, 0};
+    void accept(ControlVisitor& visitor) override { visitor.visit(*this); }
 };
 
 } // namespace selvana

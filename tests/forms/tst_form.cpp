@@ -188,3 +188,160 @@ void FormTest::dateAndTimeRefusedInCroatian()
     QCOMPARE(dialogs.messages, QStringList{message});
     QCOMPARE(form.text(field), before);
 }
+
+namespace {
+
+// One control of every kind; the date and time start empty and at midnight.
+void addEveryKind(Form& form)
+{
+    form.add<TextField>(u"ed_t"_s);
+    form.add<NumberField>(u"ed_n"_s, 2);
+    form.add<DateField>(u"dt_d"_s);
+    form.add<TimeField>(u"dt_t"_s);
+    form.add<ChoiceList>(u"cb_c"_s).setTexts({u"Split"_s, u"Zagreb"_s});
+    form.add<CheckBox>(u"ck_c"_s, u"Ispis"_s);
+    form.add<Button>(u"bt_b"_s, u"&Spremi"_s);
+    form.add<Label>(u"lb_l"_s, u"Ukupno"_s);
+    form.add<Panel>(u"pn_p"_s, u"Ploča"_s);
+    auto& pages = form.add<PageControl>(u"pc_p"_s);
+    pages.addPage(&form.add<Panel>(u"ts_1"_s));
+    pages.addPage(&form.add<Panel>(u"ts_2"_s));
+    form.addRadioGroup(u"rg_r"_s, {u"a"_s, u"b"_s});
+    form.add<GridControl>(u"sg_g"_s, 2, 3);
+}
+
+} // namespace
+
+void FormTest::typingByControlKind_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("takesText");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("text") << u"ed_t"_s << u"Zagreb"_s << true << u"Zagreb"_s;
+    QTest::newRow("number, formatted") << u"ed_n"_s << u"1234,5"_s << true << u"1.234,50"_s;
+    QTest::newRow("date") << u"dt_d"_s << u"1.2.2013"_s << true << u"01.02.2013"_s;
+    QTest::newRow("date cleared") << u"dt_d"_s << u" "_s << true << QString();
+    QTest::newRow("time") << u"dt_t"_s << u"7:45"_s << true << u"07:45"_s;
+    QTest::newRow("choice, any text") << u"cb_c"_s << u"Rijeka"_s << true << u"Rijeka"_s;
+    QTest::newRow("label caption") << u"lb_l"_s << u"Sveukupno"_s << true << u"Sveukupno"_s;
+    for (const char* name : {"ck_c", "bt_b", "rg_r", "sg_g"})
+        QTest::newRow(name) << QString::fromLatin1(name) << u"x"_s << false << QString();
+}
+
+void FormTest::typingByControlKind()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, typed);
+    QFETCH(bool, takesText);
+    QFETCH(QString, shown);
+    test::ScriptedDialogs dialogs;
+    Form form(u"f"_s, dialogs);
+    addEveryKind(form);
+    form.get<DateField>(u"dt_d").setDate(QDate(2013, 5, 14));
+    try {
+        form.setText(name, typed);
+        QVERIFY(takesText);
+    } catch (const std::invalid_argument& e) {
+        QVERIFY(!takesText);
+        QCOMPARE(QString::fromUtf8(e.what()), name + u" has no text to set"_s);
+        return;
+    }
+    QCOMPARE(form.text(name), shown);
+    QVERIFY(dialogs.messages.isEmpty());
+}
+
+void FormTest::controlsShowTextOrCaption()
+{
+    test::ScriptedDialogs dialogs;
+    Form form(u"f"_s, dialogs);
+    addEveryKind(form);
+    const Form& shown = form;
+
+    QCOMPARE(shown.text(u"ck_c"), u"Ispis"_s);
+    QCOMPARE(shown.text(u"bt_b"), u"&Spremi"_s);
+    QCOMPARE(shown.text(u"pn_p"), u"Ploča"_s);
+    QCOMPARE(shown.text(u"rg_r"), QString());
+    QCOMPARE(shown.text(u"dt_d"), QString());
+    QCOMPARE(shown.text(u"dt_t"), u"00:00"_s);
+    form.setValue(u"rg_r", 1);
+    QCOMPARE(shown.text(u"rg_r"), u"b"_s);
+    form.get<PageControl>(u"pc_p").setIndex(1);
+    QCOMPARE(shown.text(u"pc_p"), u"ts_2"_s);
+    QCOMPARE(shown.value(u"pc_p"), 1.0);
+    QCOMPARE(shown.table(u"sg_g").rowCount(), 3);
+
+    // What a control does not have fails loudly, naming it.
+    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, shown.text(u"sg_g"));
+    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, shown.value(u"ed_t"));
+    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, form.setValue(u"pc_p", 0));
+    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, form.click(u"lb_l"));
+    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, shown.table(u"ed_t"));
+
+    form.click(u"ck_c");
+    QVERIFY(form.isChecked(u"ck_c"));
+    form.get<CheckBox>(u"ck_c").setEnabled(false);
+    form.click(u"ck_c"); // a disabled box does not turn over
+    QVERIFY(form.isChecked(u"ck_c"));
+}
+
+void FormTest::pickersKeepWholeMinutesAndNotifyEveryPick()
+{
+    test::ScriptedDialogs dialogs;
+    Form form(u"f"_s, dialogs);
+    auto& time = form.add<TimeField>(u"dt_t"_s);
+    auto& date = form.add<DateField>(u"dt_d"_s);
+    auto& picker = form.add<DateField>(u"dt_pick"_s);
+    picker.setAlwaysNotify(true);
+    QStringList changes;
+    for (Control* c : QList<Control*>{&time, &date, &picker})
+        c->onChange([&changes, c] { changes << c->name(); });
+
+    time.setTime(QTime(9, 30, 59));
+    QCOMPARE(time.time(), QTime(9, 30));
+    time.setTime(QTime(9, 30, 1)); // the same minute: no change
+    time.setTime(QTime());         // no time is midnight
+    QCOMPARE(time.time(), QTime(0, 0));
+
+    date.setDate(QDate(2013, 5, 14));
+    date.setDate(QDate(2013, 5, 14));
+    date.setDate(QDate(2013, 2, 31)); // an invalid date is none
+    QCOMPARE(date.date(), QDate());
+    picker.setDate(QDate(2013, 5, 14));
+    picker.setDate(QDate(2013, 5, 14)); // a picker's every pick counts
+
+    QCOMPARE(changes, (QStringList{u"dt_t"_s, u"dt_t"_s, u"dt_d"_s, u"dt_d"_s, u"dt_pick"_s, u"dt_pick"_s}));
+}
+
+void FormTest::everyRegistrationAddsAHandler()
+{
+    test::ScriptedDialogs dialogs;
+    Form form(u"f"_s, dialogs);
+    auto& button = form.add<Button>(u"bt_b"_s);
+    auto& list = form.add<ChoiceList>(u"cb_c"_s);
+    list.setTexts({u"Split"_s});
+    auto& grid = form.add<GridControl>(u"sg_g"_s, 2, 3);
+    QStringList ran;
+    for (const QString& n : {u"1"_s, u"2"_s}) {
+        button.onClick([&ran, n] { ran << u"click "_s + n; });
+        button.onLeave([&ran, n] { ran << u"leave "_s + n; });
+        button.onEnter([&ran, n] { ran << u"enter "_s + n; });
+        list.onChoose([&ran, n] { ran << u"choose "_s + n; });
+        list.onChange([&ran, n] { ran << u"change "_s + n; });
+        grid.onSelectCell([&ran, n](int col, int row) { ran << u"cell %1,%2 "_s.arg(col).arg(row) + n; });
+    }
+    // A handler registered while they run waits for the next event.
+    button.onClick([&button, &ran] { button.onClick([&ran] { ran << u"late"_s; }); });
+
+    form.enter(u"bt_b");
+    form.click(u"bt_b");
+    form.leave(u"bt_b");
+    form.choose(u"cb_c", u"Split"_s);
+    form.selectCell(u"sg_g", 1, 2);
+    QCOMPARE(ran, (QStringList{u"enter 1"_s, u"enter 2"_s, u"click 1"_s, u"click 2"_s, u"leave 1"_s,
+                               u"leave 2"_s, u"change 1"_s, u"change 2"_s, u"choose 1"_s, u"choose 2"_s,
+                               u"cell 1,2 1"_s, u"cell 1,2 2"_s}));
+    ran.clear();
+    form.click(u"bt_b");
+    QCOMPARE(ran, (QStringList{u"click 1"_s, u"click 2"_s, u"late"_s}));
+}

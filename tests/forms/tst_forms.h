@@ -24,4 +24,9 @@ private slots:
     void validatorRefusesAndKeepsText();
     void dateAndTimeRefusedInCroatian_data();
     void dateAndTimeRefusedInCroatian();
+    void typingByControlKind_data();
+    void typingByControlKind();
+    void controlsShowTextOrCaption();
+    void pickersKeepWholeMinutesAndNotifyEveryPick();
+    void everyRegistrationAddsAHandler();
 };

@@ -23,6 +23,8 @@
 #include <QTableView>
 #include <QTimeEdit>
 
+#include <memory>
+
 using namespace Qt::StringLiterals;
 
 namespace selvana {
@@ -56,12 +58,6 @@ void fitDropDownWidth(QComboBox* combo)
                                    style->pixelMetric(QStyle::PM_ScrollBarExtent));
 }
 
-// Runs a model-to-view refresh unless the change came from this very widget.
-class Echo {
-public:
-    bool active = false;
-};
-
 void bindState(QWidget* widget, Control& control)
 {
     const bool isPage = qobject_cast<QStackedWidget*>(widget->parentWidget()) != nullptr;
@@ -78,6 +74,285 @@ void bindState(QWidget* widget, Control& control)
     widget->setToolTipDuration(kTooltipMs);
     apply();
     QObject::connect(&control, &Control::stateChanged, widget, apply);
+}
+
+// Shows the control in its widget now and after every change of its value.
+template <class Show> void follow(Control& control, QWidget* widget, Show show)
+{
+    show();
+    QObject::connect(&control, &Control::valueChanged, widget, show);
+}
+
+// Binds one widget to its control, one function per class of control; a widget of another
+// kind than the control's is left as it is.
+class WidgetBinding final : public ControlVisitor {
+public:
+    WidgetBinding(Form& form, QWidget* widget, QObject* focusWatcher)
+        : m_form(form), m_widget(widget), m_name(widget->objectName()), m_focusWatcher(focusWatcher)
+    {}
+
+    void visit(TextField& field) override;
+    void visit(NumberField& field) override;
+    void visit(DateField& field) override;
+    void visit(TimeField& field) override;
+    void visit(ChoiceList& list) override;
+    void visit(CheckBox& box) override;
+    void visit(RadioGroup&) override {} // its items are buttons, bound by their own names
+    void visit(Button& button) override;
+    void visit(Label& label) override;
+    void visit(Panel&) override {}
+    void visit(PageControl& pages) override;
+    void visit(GridControl& grid) override;
+
+private:
+    template <class W> W* widget() const { return qobject_cast<W*>(m_widget); }
+    void watchFocus() const { m_widget->installEventFilter(m_focusWatcher); }
+    // What the user types reaches the model, then the edit shows what the model took.
+    template <class Show> void typeThenShow(QLineEdit* edit, QObject* context, Show show) const
+    {
+        QObject::connect(edit, &QLineEdit::textEdited, context,
+                         [&form = m_form, name = m_name, show](const QString& text) {
+                             form.setText(name, text);
+                             show();
+                         });
+    }
+    void bindMemo(QPlainTextEdit* memo, TextField& field);
+    void bindLine(QLineEdit* edit, TextField& field);
+    void showRadioItem(QAbstractButton* button);
+
+    Form& m_form;
+    QWidget* m_widget;
+    QString m_name;
+    QObject* m_focusWatcher;
+};
+
+void WidgetBinding::visit(TextField& field)
+{
+    watchFocus();
+    if (auto* memo = widget<QPlainTextEdit>())
+        bindMemo(memo, field);
+    else if (auto* edit = widget<QLineEdit>())
+        bindLine(edit, field);
+}
+
+void WidgetBinding::bindMemo(QPlainTextEdit* memo, TextField& field)
+{
+    auto echo = std::make_shared<bool>(false);
+    auto show = [memo, &field, echo] {
+        if (!*echo && toModelLines(memo->toPlainText()) != field.text())
+            memo->setPlainText(toViewLines(field.text()));
+    };
+    follow(field, memo, show);
+    QObject::connect(memo, &QPlainTextEdit::textChanged, memo,
+                     [memo, &form = m_form, name = m_name, echo, show] {
+                         if (*echo)
+                             return;
+                         *echo = true;
+                         form.setText(name, toModelLines(memo->toPlainText()));
+                         *echo = false;
+                         show(); // a refused text goes back to what the model holds
+                     });
+}
+
+void WidgetBinding::bindLine(QLineEdit* edit, TextField& field)
+{
+    edit->setReadOnly(field.isReadOnly());
+    auto show = [edit, &field] {
+        if (edit->text() != field.text())
+            edit->setText(field.text());
+    };
+    follow(field, edit, show);
+    typeThenShow(edit, edit, show);
+}
+
+void WidgetBinding::visit(NumberField& field)
+{
+    auto* edit = widget<QLineEdit>();
+    if (!edit)
+        return;
+    if (auto* number = qobject_cast<NumberEdit*>(edit))
+        number->setDecimals(field.decimals());
+    edit->setReadOnly(field.isReadOnly());
+    watchFocus();
+    auto echo = std::make_shared<bool>(false);
+    auto show = [edit, &field, echo] {
+        if (!*echo && edit->text() != field.text())
+            edit->setText(field.text());
+    };
+    follow(field, edit, show);
+    QObject::connect(edit, &QLineEdit::textEdited, edit,
+                     [&form = m_form, name = m_name, echo](const QString& text) {
+                         // Half-typed numbers ("-", "12,") wait; whole ones reach the model at once.
+                         bool ok = false;
+                         const double value = TextForms::tryParseNumber(text, &ok);
+                         if (!ok)
+                             return;
+                         *echo = true;
+                         form.setValue(name, value);
+                         *echo = false;
+                     });
+    QObject::connect(edit, &QLineEdit::editingFinished, edit, show);
+}
+
+void WidgetBinding::visit(DateField& field)
+{
+    auto* edit = widget<QDateEdit>();
+    if (!edit)
+        return;
+    edit->setDisplayFormat(u"dd.MM.yyyy"_s);
+    edit->setSpecialValueText(u" "_s); // no date: an empty picker
+    watchFocus();
+    follow(field, edit, [edit, &field] {
+        const QSignalBlocker block(edit);
+        edit->setDate(field.date().isValid() ? field.date() : edit->minimumDate());
+    });
+    QObject::connect(edit, &QDateEdit::dateChanged, edit,
+                     [edit, &form = m_form, name = m_name](const QDate& date) {
+                         form.setDate(name, date == edit->minimumDate() ? QDate() : date);
+                     });
+    // Picking the date a picker already shows is a choice too.
+    if (field.alwaysNotifies() && edit->calendarWidget())
+        QObject::connect(edit->calendarWidget(), &QCalendarWidget::clicked, edit,
+                         [edit, &form = m_form, name = m_name](const QDate& date) {
+                             if (date == edit->date())
+                                 form.setDate(name, date);
+                         });
+}
+
+void WidgetBinding::visit(TimeField& field)
+{
+    auto* edit = widget<QTimeEdit>();
+    if (!edit)
+        return;
+    edit->setDisplayFormat(u"HH:mm"_s);
+    watchFocus();
+    follow(field, edit, [edit, &field] {
+        const QSignalBlocker block(edit);
+        edit->setTime(field.time());
+    });
+    QObject::connect(edit, &QTimeEdit::timeChanged, edit, [&form = m_form, name = m_name](const QTime& time) {
+        form.setText(name, TextForms::formatTime(time));
+    });
+}
+
+void WidgetBinding::visit(ChoiceList& list)
+{
+    auto* combo = widget<QComboBox>();
+    if (!combo)
+        return;
+    combo->setEditable(list.isEditable());
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setMaxVisibleItems(20);
+    watchFocus();
+    auto showText = [combo, &list] {
+        const QSignalBlocker block(combo);
+        if (combo->isEditable()) {
+            if (combo->currentText() != list.text())
+                combo->setEditText(list.text());
+        } else {
+            combo->setCurrentIndex(list.currentIndex());
+        }
+    };
+    auto showEntries = [combo, &list, showText] {
+        {
+            const QSignalBlocker block(combo);
+            combo->clear();
+            combo->addItems(list.texts());
+        }
+        fitDropDownWidth(combo);
+        showText();
+    };
+    showEntries();
+    QObject::connect(&list, &ChoiceList::entriesChanged, combo, showEntries);
+    QObject::connect(&list, &Control::valueChanged, combo, showText);
+    QObject::connect(combo, &QComboBox::activated, combo, [combo, &form = m_form, name = m_name](int index) {
+        form.choose(name, combo->itemText(index));
+    });
+    if (combo->lineEdit())
+        typeThenShow(combo->lineEdit(), combo, showText);
+}
+
+void WidgetBinding::visit(CheckBox& box)
+{
+    auto* check = widget<QCheckBox>();
+    if (!check)
+        return;
+    auto show = [check, &box] {
+        const QSignalBlocker block(check);
+        check->setChecked(box.isChecked());
+    };
+    follow(box, check, show);
+    QObject::connect(check, &QCheckBox::clicked, check, [&form = m_form, name = m_name, show](bool checked) {
+        form.setChecked(name, checked);
+        show();
+    });
+}
+
+void WidgetBinding::visit(Button&)
+{
+    auto* button = widget<QAbstractButton>();
+    if (!button)
+        return;
+    QObject::connect(button, &QAbstractButton::clicked, button,
+                     [&form = m_form, name = m_name] { form.click(name); });
+    if (qobject_cast<QRadioButton*>(button))
+        showRadioItem(button);
+}
+
+// A radio item shows whether its group has chosen it.
+void WidgetBinding::showRadioItem(QAbstractButton* button)
+{
+    const qsizetype cut = m_name.lastIndexOf(u'_');
+    if (cut <= 0 || !m_form.has(m_name.left(cut)))
+        return;
+    auto* group = qobject_cast<RadioGroup*>(&m_form.control(m_name.left(cut)));
+    if (!group)
+        return;
+    const int index = m_name.mid(cut + 1).toInt();
+    follow(*group, button, [button, group, index] { button->setChecked(group->index() == index); });
+}
+
+void WidgetBinding::visit(Label& label)
+{
+    if (auto* shown = widget<QLabel>()) {
+        shown->setText(label.caption());
+        QObject::connect(&label, &Control::stateChanged, shown,
+                         [shown, &label] { shown->setText(label.caption()); });
+    }
+}
+
+void WidgetBinding::visit(PageControl& pages)
+{
+    if (auto* stack = widget<QStackedWidget>())
+        follow(pages, stack, [stack, &pages] { stack->setCurrentIndex(pages.index()); });
+}
+
+void WidgetBinding::visit(GridControl& grid)
+{
+    auto* view = widget<QTableView>();
+    if (!view)
+        return;
+    auto* model = new GridModel(grid, view);
+    view->setModel(model);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->horizontalHeader()->setVisible(grid.table().headerRows() > 0);
+    follow(grid, view, [view, model, &grid] {
+        const int row = model->viewRow(grid.table().currentRow());
+        if (row >= 0 && row < model->rowCount())
+            view->selectRow(row);
+    });
+    auto select = [&form = m_form, name = m_name, model](const QModelIndex& index) {
+        form.selectCell(name, index.column(), model->tableRow(index.row()));
+    };
+    QObject::connect(view, &QTableView::clicked, view, select);
+    // Moving through the rows with the keyboard selects them too (not the program's own moves).
+    QObject::connect(view->selectionModel(), &QItemSelectionModel::currentChanged, view,
+                     [view, select](const QModelIndex& index) {
+                         if (index.isValid() && view->hasFocus())
+                             select(index);
+                     });
 }
 
 } // namespace
@@ -139,242 +414,10 @@ bool FormBinder::eventFilter(QObject* watched, QEvent* event)
 
 void FormBinder::bindWidget(QWidget* widget)
 {
-    const QString name = widget->objectName();
-    Control& control = m_form.control(name);
-    Form& form = m_form;
+    Control& control = m_form.control(widget->objectName());
     bindState(widget, control);
-    auto echo = std::make_shared<Echo>();
-
-    switch (control.kind()) {
-    case Control::Kind::Text: {
-        auto& field = static_cast<TextField&>(control);
-        widget->installEventFilter(this);
-        if (auto* memo = qobject_cast<QPlainTextEdit*>(widget)) {
-            auto show = [memo, &field, echo] {
-                if (!echo->active && toModelLines(memo->toPlainText()) != field.text())
-                    memo->setPlainText(toViewLines(field.text()));
-            };
-            show();
-            connect(&field, &Control::valueChanged, memo, show);
-            connect(memo, &QPlainTextEdit::textChanged, memo, [memo, &form, name, echo, show] {
-                if (echo->active)
-                    return;
-                echo->active = true;
-                form.setText(name, toModelLines(memo->toPlainText()));
-                echo->active = false;
-                show(); // a refused text goes back to what the model holds
-            });
-        } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-            edit->setReadOnly(field.isReadOnly());
-            auto show = [edit, &field] {
-                if (edit->text() != field.text())
-                    edit->setText(field.text());
-            };
-            show();
-            connect(&field, &Control::valueChanged, edit, show);
-            connect(edit, &QLineEdit::textEdited, edit, [&form, name, show](const QString& text) {
-                form.setText(name, text);
-                show();
-            });
-        }
-        break;
-    }
-    case Control::Kind::Number: {
-        auto& field = static_cast<NumberField&>(control);
-        auto* edit = qobject_cast<QLineEdit*>(widget);
-        if (!edit)
-            break;
-        if (auto* number = qobject_cast<NumberEdit*>(edit))
-            number->setDecimals(field.decimals());
-        edit->setReadOnly(field.isReadOnly());
-        widget->installEventFilter(this);
-        auto show = [edit, &field, echo] {
-            if (!echo->active && edit->text() != field.text())
-                edit->setText(field.text());
-        };
-        show();
-        connect(&field, &Control::valueChanged, edit, show);
-        connect(edit, &QLineEdit::textEdited, edit, [&form, name, echo](const QString& text) {
-            // Half-typed numbers ("-", "12,") wait; whole ones reach the model at once.
-            bool ok = false;
-            const double value = TextForms::tryParseNumber(text, &ok);
-            if (!ok)
-                return;
-            echo->active = true;
-            form.setValue(name, value);
-            echo->active = false;
-        });
-        connect(edit, &QLineEdit::editingFinished, edit, show);
-        break;
-    }
-    case Control::Kind::Date: {
-        auto& field = static_cast<DateField&>(control);
-        auto* edit = qobject_cast<QDateEdit*>(widget);
-        if (!edit)
-            break;
-        edit->setDisplayFormat(u"dd.MM.yyyy"_s);
-        edit->setSpecialValueText(u" "_s); // no date: an empty picker
-        widget->installEventFilter(this);
-        auto show = [edit, &field] {
-            const QSignalBlocker block(edit);
-            edit->setDate(field.date().isValid() ? field.date() : edit->minimumDate());
-        };
-        show();
-        connect(&field, &Control::valueChanged, edit, show);
-        connect(edit, &QDateEdit::dateChanged, edit, [edit, &form, name](const QDate& date) {
-            form.setDate(name, date == edit->minimumDate() ? QDate() : date);
-        });
-        // Picking the date a picker already shows is a choice too.
-        if (field.alwaysNotifies() && edit->calendarWidget())
-            connect(edit->calendarWidget(), &QCalendarWidget::clicked, edit,
-                    [edit, &form, name](const QDate& date) {
-                        if (date == edit->date())
-                            form.setDate(name, date);
-                    });
-        break;
-    }
-    case Control::Kind::Time: {
-        auto& field = static_cast<TimeField&>(control);
-        auto* edit = qobject_cast<QTimeEdit*>(widget);
-        if (!edit)
-            break;
-        edit->setDisplayFormat(u"HH:mm"_s);
-        widget->installEventFilter(this);
-        auto show = [edit, &field] {
-            const QSignalBlocker block(edit);
-            edit->setTime(field.time());
-        };
-        show();
-        connect(&field, &Control::valueChanged, edit, show);
-        connect(edit, &QTimeEdit::timeChanged, edit,
-                [&form, name](const QTime& time) { form.setText(name, TextForms::formatTime(time)); });
-        break;
-    }
-    case Control::Kind::Choice: {
-        auto& list = static_cast<ChoiceList&>(control);
-        auto* combo = qobject_cast<QComboBox*>(widget);
-        if (!combo)
-            break;
-        combo->setEditable(list.isEditable());
-        combo->setInsertPolicy(QComboBox::NoInsert);
-        combo->setMaxVisibleItems(20);
-        widget->installEventFilter(this);
-        auto showText = [combo, &list] {
-            const QSignalBlocker block(combo);
-            if (combo->isEditable()) {
-                if (combo->currentText() != list.text())
-                    combo->setEditText(list.text());
-            } else {
-                combo->setCurrentIndex(list.currentIndex());
-            }
-        };
-        auto showEntries = [combo, &list, showText] {
-            {
-                const QSignalBlocker block(combo);
-                combo->clear();
-                combo->addItems(list.texts());
-            }
-            fitDropDownWidth(combo);
-            showText();
-        };
-        showEntries();
-        connect(&list, &ChoiceList::entriesChanged, combo, showEntries);
-        connect(&list, &Control::valueChanged, combo, showText);
-        connect(combo, &QComboBox::activated, combo,
-                [combo, &form, name](int index) { form.choose(name, combo->itemText(index)); });
-        if (combo->lineEdit())
-            connect(combo->lineEdit(), &QLineEdit::textEdited, combo,
-                    [&form, name, showText](const QString& text) {
-                        form.setText(name, text);
-                        showText();
-                    });
-        break;
-    }
-    case Control::Kind::Check: {
-        auto& box = static_cast<CheckBox&>(control);
-        auto* check = qobject_cast<QCheckBox*>(widget);
-        if (!check)
-            break;
-        auto show = [check, &box] {
-            const QSignalBlocker block(check);
-            check->setChecked(box.isChecked());
-        };
-        show();
-        connect(&box, &Control::valueChanged, check, show);
-        connect(check, &QCheckBox::clicked, check, [&form, name, show](bool checked) {
-            form.setChecked(name, checked);
-            show();
-        });
-        break;
-    }
-    case Control::Kind::Button: {
-        auto* button = qobject_cast<QAbstractButton*>(widget);
-        if (!button)
-            break;
-        connect(button, &QAbstractButton::clicked, button, [&form, name] { form.click(name); });
-        // A radio item shows whether its group has chosen it.
-        const qsizetype cut = name.lastIndexOf(u'_');
-        if (qobject_cast<QRadioButton*>(button) && cut > 0 && form.has(name.left(cut))) {
-            auto* group = qobject_cast<RadioGroup*>(&form.control(name.left(cut)));
-            if (group) {
-                const int index = name.mid(cut + 1).toInt();
-                auto show = [button, group, index] { button->setChecked(group->index() == index); };
-                show();
-                connect(group, &Control::valueChanged, button, show);
-            }
-        }
-        break;
-    }
-    case Control::Kind::Label: {
-        if (auto* label = qobject_cast<QLabel*>(widget)) {
-            label->setText(control.caption());
-            connect(&control, &Control::stateChanged, label,
-                    [label, &control] { label->setText(control.caption()); });
-        }
-        break;
-    }
-    case Control::Kind::Pages: {
-        auto& pages = static_cast<PageControl&>(control);
-        auto* stack = qobject_cast<QStackedWidget*>(widget);
-        if (!stack)
-            break;
-        auto show = [stack, &pages] { stack->setCurrentIndex(pages.index()); };
-        show();
-        connect(&pages, &Control::valueChanged, stack, show);
-        break;
-    }
-    case Control::Kind::Grid: {
-        auto& grid = static_cast<GridControl&>(control);
-        auto* view = qobject_cast<QTableView*>(widget);
-        if (!view)
-            break;
-        auto* model = new GridModel(grid, view);
-        view->setModel(model);
-        view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        view->setSelectionBehavior(QAbstractItemView::SelectRows);
-        view->setSelectionMode(QAbstractItemView::SingleSelection);
-        view->horizontalHeader()->setVisible(grid.table().headerRows() > 0);
-        auto showCurrent = [view, model, &grid] {
-            const int row = model->viewRow(grid.table().currentRow());
-            if (row >= 0 && row < model->rowCount())
-                view->selectRow(row);
-        };
-        showCurrent();
-        connect(&grid, &Control::valueChanged, view, showCurrent);
-        connect(view, &QTableView::clicked, view, [&form, name, model](const QModelIndex& index) {
-            form.selectCell(name, index.column(), model->tableRow(index.row()));
-        });
-        // Moving through the rows with the keyboard selects them too (not the program's own moves).
-        connect(view->selectionModel(), &QItemSelectionModel::currentChanged, view,
-                [view, &form, name, model](const QModelIndex& index) {
-                    if (index.isValid() && view->hasFocus())
-                        form.selectCell(name, index.column(), model->tableRow(index.row()));
-                });
-        break;
-    }
-    case Control::Kind::Panel:
-    case Control::Kind::Radio: break;
-    }
+    WidgetBinding binding(m_form, widget, this);
+    control.accept(binding);
 }
 
 } // namespace selvana

@@ -29,57 +29,80 @@ PageBuilder::PageBuilder(Form& form, QWidget* page) : m_form(form), m_page(page)
     m_stack.push_back(layout);
 }
 
-QWidget* PageBuilder::createWidget(Form& form, const QString& name, QWidget* parent)
-{
-    Control& control = form.control(name);
+namespace {
+
+// Makes the widget of a control's class, one function per class.
+class WidgetMaker final : public ControlVisitor {
+public:
+    WidgetMaker(QWidget* parent, const QString& name) : m_parent(parent), m_name(name) {}
     QWidget* widget = nullptr;
-    switch (control.kind()) {
-    case Control::Kind::Text:
-        if (static_cast<TextField&>(control).isMultiLine()) {
-            auto* memo = new QPlainTextEdit(parent);
-            memo->setTabChangesFocus(true);
-            memo->setFixedHeight(70);
-            widget = memo;
-        } else {
-            widget = new QLineEdit(parent);
+
+    void visit(TextField& field) override
+    {
+        if (!field.isMultiLine()) {
+            make<QLineEdit>();
+            return;
         }
-        break;
-    case Control::Kind::Number: widget = new NumberEdit(parent); break;
-    case Control::Kind::Date: {
-        auto* edit = new QDateEdit(parent);
-        edit->setCalendarPopup(true);
-        widget = edit;
-        break;
+        auto* memo = make<QPlainTextEdit>();
+        memo->setTabChangesFocus(true);
+        memo->setFixedHeight(70);
     }
-    case Control::Kind::Time: widget = new QTimeEdit(parent); break;
-    case Control::Kind::Choice: widget = new QComboBox(parent); break;
-    case Control::Kind::Check: widget = new QCheckBox(parent); break;
-    case Control::Kind::Button: widget = new QPushButton(parent); break;
-    case Control::Kind::Label: widget = new QLabel(parent); break;
-    case Control::Kind::Grid: {
-        auto* view = new QTableView(parent);
-        view->verticalHeader()->setVisible(false);
-        view->setMinimumHeight(160);
-        widget = view;
-        break;
-    }
-    case Control::Kind::Radio: {
-        auto* box = new QGroupBox(control.caption(), parent);
+    void visit(NumberField&) override { make<NumberEdit>(); }
+    void visit(DateField&) override { make<QDateEdit>()->setCalendarPopup(true); }
+    void visit(TimeField&) override { make<QTimeEdit>(); }
+    void visit(ChoiceList&) override { make<QComboBox>(); }
+    void visit(CheckBox&) override { make<QCheckBox>(); }
+    void visit(RadioGroup& group) override
+    {
+        // The form knows the items as buttons named group + "_" + index.
+        auto* box = make<QGroupBox>();
+        box->setTitle(group.caption());
         auto* layout = new QVBoxLayout(box);
-        const QStringList items = static_cast<RadioGroup&>(control).items();
+        const QStringList items = group.items();
         for (int i = 0; i < items.size(); ++i) {
             auto* radio = new QRadioButton(items[i], box);
-            radio->setObjectName(name + u'_' + QString::number(i));
+            radio->setObjectName(m_name + u'_' + QString::number(i));
             layout->addWidget(radio);
         }
-        widget = box;
-        break;
     }
-    case Control::Kind::Panel: widget = new QWidget(parent); break;
-    case Control::Kind::Pages: widget = new QWidget(parent); break;
+    void visit(Button&) override { make<QPushButton>(); }
+    void visit(Label&) override { make<QLabel>(); }
+    void visit(Panel&) override { make<QWidget>(); }
+    void visit(PageControl&) override { make<QWidget>(); }
+    void visit(GridControl&) override
+    {
+        auto* view = make<QTableView>();
+        view->verticalHeader()->setVisible(false);
+        view->setMinimumHeight(160);
     }
-    widget->setObjectName(name);
-    return widget;
+
+private:
+    template <class W> W* make()
+    {
+        auto* w = new W(m_parent);
+        widget = w;
+        return w;
+    }
+
+    QWidget* m_parent;
+    QString m_name;
+};
+
+// Buttons, check boxes and labels show their caption themselves.
+bool showsOwnCaption(const Control& control)
+{
+    return qobject_cast<const Button*>(&control) || qobject_cast<const CheckBox*>(&control) ||
+           qobject_cast<const Label*>(&control);
+}
+
+} // namespace
+
+QWidget* PageBuilder::createWidget(Form& form, const QString& name, QWidget* parent)
+{
+    WidgetMaker maker(parent, name);
+    form.control(name).accept(maker);
+    maker.widget->setObjectName(name);
+    return maker.widget;
 }
 
 QFormLayout* PageBuilder::formLayout()
@@ -136,7 +159,7 @@ QWidget* PageBuilder::fieldWith(const QString& name, const QStringList& companio
         QWidget* extra = createWidget(m_form, companion, m_page);
         limitWidth(extra);
         const Control& control = m_form.control(companion);
-        if (!control.caption().isEmpty() && control.kind() != Control::Kind::Button)
+        if (!control.caption().isEmpty() && !qobject_cast<const Button*>(&control))
             line->addWidget(captionLabel(companion, extra, m_page));
         line->addWidget(extra);
     }
@@ -161,9 +184,7 @@ QList<QWidget*> PageBuilder::row(const QStringList& names)
         if (!m_form.has(name))
             continue;
         const Control& control = m_form.control(name);
-        const bool labelled = !control.caption().isEmpty() && control.kind() != Control::Kind::Button &&
-                              control.kind() != Control::Kind::Check &&
-                              control.kind() != Control::Kind::Label;
+        const bool labelled = !control.caption().isEmpty() && !showsOwnCaption(control);
         widgets.push_back(createWidget(m_form, name, m_page));
         if (labelled)
             layout->addWidget(captionLabel(name, widgets.last(), m_page));
