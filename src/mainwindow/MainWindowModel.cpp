@@ -264,11 +264,7 @@ QString MainWindowModel::destination() const
 
 void MainWindowModel::setEntryField(ExpenseKind kind, int field, const QString& text)
 {
-    Control& c = control(expenseKindSpec(kind).fieldName(field));
-    if (auto* number = qobject_cast<NumberField*>(&c))
-        number->setText(text);
-    else
-        get<TextField>(c.objectName()).type(text);
+    control(expenseKindSpec(kind).fieldName(field)).type(text);
 }
 
 void MainWindowModel::addPerDiemLine(const QStringList& fields)

@@ -75,8 +75,7 @@ bool SafeSave::commit()
         return false;
     const qint64 expected = m_file.pos();
     if (!syncToDisk(m_file) || sizeOnDisk(m_file) != expected) {
-        m_file.cancelWriting();
-        m_file.commit(); // drops the temporary
+        m_file.cancelWriting(); // the temporary goes with the object
         return false;
     }
     if (!m_file.commit())

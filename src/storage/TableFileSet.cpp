@@ -133,6 +133,8 @@ void carryOut(const std::vector<Step>& steps, const QString& mark)
         }
     }
     syncFolder(QFileInfo(mark).absolutePath());
+    // A mark that stays behind is harmless: every step it names is done, so recovery only
+    // checks the sizes and removes it again.
     QFile::remove(mark);
     syncFolder(QFileInfo(mark).absolutePath());
 }

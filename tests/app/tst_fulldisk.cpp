@@ -3,6 +3,7 @@
 // disk does. The old file must survive whole and the failure must be reported.
 #include "ErrorText.h"
 #include "OpenBook.h"
+#include "TestFiles.h"
 #include "base/AppError.h"
 #include "mainwindow/MainWindowModel.h"
 #include "reports/ReportPainter.h"
@@ -22,6 +23,9 @@
 using namespace Qt::StringLiterals;
 
 namespace selvana {
+
+using test::readFile;
+using test::writeFile;
 
 namespace {
 
@@ -45,19 +49,6 @@ private:
     rlimit m_old{};
     void (*m_oldHandler)(int) = nullptr;
 };
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 GridTable largeTable(int cols)
 {
@@ -91,7 +82,9 @@ void FullDiskTest::writerKeepsTheOldFile_data()
     };
     const Writer book = [](const QStringList& paths) {
         const GridTable orders = largeTable(19), settlements = largeTable(21);
-        return test::errorText([&] { SaveTableFiles({{&orders, paths.at(0)}, {&settlements, paths.at(1)}}); });
+        return test::errorText([&] {
+            SaveTableFiles({{&orders, paths.at(0)}, {&settlements, paths.at(1)}});
+        });
     };
     const Writer settings = [](const QStringList& paths) {
         const bool saved = IniFile::setString(paths.first(), u"Postavke"_s, u"Mjesto"_s, QString(4000, u'Ž'));

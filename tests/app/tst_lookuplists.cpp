@@ -438,7 +438,7 @@ void LookupListsTest::damagedTableIsSetAside()
     if (!bytes.isEmpty())
         QCOMPARE(readFile(path + u".ostecen"_s), bytes);
     else
-        QVERIFY(!QFileInfo(path + u".ostecen"_s).isFile());
+        QVERIFY(QFileInfo::exists(path + u".ostecen"_s) && !QFileInfo(path + u".ostecen"_s).isFile());
 }
 
 void LookupListsTest::choicesOnOrderPage()

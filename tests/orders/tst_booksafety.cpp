@@ -1,4 +1,5 @@
 #include "OpenBook.h"
+#include "TestFiles.h"
 #include "mainwindow/MainWindowModel.h"
 #include "orders/OrderBook.h"
 
@@ -10,13 +11,9 @@ using namespace Qt::StringLiterals;
 
 namespace selvana {
 
-namespace {
+using test::readFile;
 
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
-}
+namespace {
 
 // Three orders: 1 holds a TAB in its traveller (typing refuses it, a stored one is fine),
 // 2 has an advances sheet whose counts are no numbers, 3 is plain.

@@ -1,6 +1,7 @@
 #include "ErrorText.h"
 #include "FailingDevice.h"
 #include "TableDump.h"
+#include "TestFiles.h"
 
 #include "base/AppError.h"
 #include "base/Windows1250.h"
@@ -20,21 +21,10 @@
 using namespace Qt::StringLiterals;
 using namespace selvana;
 using test::errorText;
+using test::readFile;
+using test::writeFile;
 
 namespace {
-
-QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 // The table every read test starts from: reading must not empty it first.
 GridTable startTable(bool multiLine = false)
@@ -135,7 +125,7 @@ void TestTableFile::goldenBytes()
                                 "0,1,prvi\t\x08"
                                 "drugi\r\n"
                                 "2,2,x\r\n";
-    QCOMPARE(readBytes(path), expected);
+    QCOMPARE(readFile(path), expected);
 
     GridTable back(1, 1);
     back.setMultiLine(multiLine);
@@ -149,7 +139,7 @@ void TestTableFile::emptyDataTable()
     GridTable t(4, 1);
     const QString path = m_dir.filePath(u"empty.txt"_s);
     t.SaveToTableFile(path);
-    QCOMPARE(readBytes(path), QByteArray("4,1\r\ncw 0,64\r\ncw 1,64\r\ncw 2,64\r\ncw 3,64\r\n"));
+    QCOMPARE(readFile(path), QByteArray("4,1\r\ncw 0,64\r\ncw 1,64\r\ncw 2,64\r\ncw 3,64\r\n"));
 
     GridTable back(4, 3);
     back.ResetRows(1);
@@ -194,7 +184,7 @@ void TestTableFile::cellRoundTrip()
     QFETCH(QString, refusal);
 
     const QString path = m_dir.filePath(u"cell.txt"_s);
-    writeBytes(path, "old");
+    writeFile(path, "old");
     GridTable t(2, 2);
     t.setCell(0, 0, u"ok"_s);
     t.setCell(1, 1, text);
@@ -202,7 +192,7 @@ void TestTableFile::cellRoundTrip()
 
     QCOMPARE(errorText([&] { t.SaveToTableFile(path); }), refusal);
     if (!refusal.isEmpty()) {
-        QCOMPARE(readBytes(path), QByteArray("old"));
+        QCOMPARE(readFile(path), QByteArray("old"));
         QCOMPARE(dumpTable(t), before);
         QVERIFY(!fitsTableFile(text));
         return;
@@ -255,7 +245,7 @@ void TestTableFile::readEdgeCases()
     QFETCH(QString, expected);
 
     const QString path = m_dir.filePath(u"edge.txt"_s);
-    writeBytes(path, bytes);
+    writeFile(path, bytes);
     GridTable t = startTable(multiLine);
     t.LoadFromTableFile(path);
     QCOMPARE(dumpTable(t), expected);
@@ -289,7 +279,7 @@ void TestTableFile::countLine()
     QFETCH(QString, size);
 
     const QString path = m_dir.filePath(u"counts.txt"_s);
-    writeBytes(path, bytes);
+    writeFile(path, bytes);
     GridTable t = startTable();
     const QString before = dumpTable(t);
     const QString error = errorText([&] { t.LoadFromTableFile(path); });
@@ -363,8 +353,8 @@ void TestTableFile::saveFailsLikeAFullDisk()
     QTemporaryDir dir;
     const QString nalozi = dir.filePath(u"1_2024_nalozi.txt"_s);
     const QString obracun = dir.filePath(u"1_2024_obracun.txt"_s);
-    writeBytes(nalozi, "old nalozi");
-    writeBytes(obracun, "old obracun");
+    writeFile(nalozi, "old nalozi");
+    writeFile(obracun, "old obracun");
 
     GridTable orders(19, 2);
     GridTable settlements(21, 2);
@@ -387,13 +377,13 @@ void TestTableFile::saveFailsLikeAFullDisk()
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2); // no temporaries left
     if (failing < 0) {
         QCOMPARE(error, QString());
-        QCOMPARE(readBytes(nalozi), encodeTableFile(orders));
-        QCOMPARE(readBytes(obracun), encodeTableFile(settlements));
+        QCOMPARE(readFile(nalozi), encodeTableFile(orders));
+        QCOMPARE(readFile(obracun), encodeTableFile(settlements));
         return;
     }
     QCOMPARE(error, u"Cannot Create "_s + files.at(failing).second);
-    QCOMPARE(readBytes(nalozi), QByteArray("old nalozi"));
-    QCOMPARE(readBytes(obracun), QByteArray("old obracun"));
+    QCOMPARE(readFile(nalozi), QByteArray("old nalozi"));
+    QCOMPARE(readFile(obracun), QByteArray("old obracun"));
 }
 
 int runTableFileTests(int argc, char** argv)
